@@ -1,0 +1,6 @@
+#pragma once
+
+namespace calculators {
+// Makes the calculator windows known to the forms registry.
+void registerForms();
+}

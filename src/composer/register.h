@@ -1,0 +1,6 @@
+#pragma once
+
+namespace composer {
+// Makes the composer's window known to the forms registry.
+void registerForms();
+}

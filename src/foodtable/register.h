@@ -1,0 +1,6 @@
+#pragma once
+
+namespace foodtable {
+// Makes the food-table window and the composition view known to the forms registry.
+void registerForms();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "composer/finestraprincipale.h"
+
+// The food-table window: in this edition, its navigation to the reference pages and the guide.
+class tabella : public FinestraPrincipale {
+    Q_OBJECT
+public:
+    tabella();
+};

@@ -1,0 +1,90 @@
+#include "controls.h"
+
+#include "twips.h"
+
+namespace controls {
+
+QColor vb(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+
+void mark(QWidget* widget) { widget->setProperty("zelvoControl", true); }
+
+bool isMarked(const QWidget* widget) { return widget->property("zelvoControl").toBool(); }
+
+void setBackColor(QWidget* widget, quint32 bgr) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, vb(bgr));
+    palette.setColor(QPalette::Base, vb(bgr));
+    palette.setColor(QPalette::Button, vb(bgr));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->setProperty("backColor", bgr);
+}
+
+void setForeColor(QWidget* widget, quint32 bgr) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, vb(bgr));
+    palette.setColor(QPalette::Text, vb(bgr));
+    palette.setColor(QPalette::ButtonText, vb(bgr));
+    widget->setPalette(palette);
+}
+
+namespace {
+template <class W> W* placed(W* widget, const QString& name, int left, int top, int width, int height) {
+    widget->setObjectName(name);
+    twips::place(widget, left, top, width, height);
+    widget->setFont(twips::sansFont(8.25));
+    mark(widget);
+    return widget;
+}
+} // namespace
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+              int height) {
+    auto* widget = placed(new QLabel(caption, parent), name, left, top, width, height);
+    widget->setWordWrap(true);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    widget->setTextFormat(Qt::PlainText);
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                    int height, const QString& tooltip) {
+    auto* widget = placed(new QPushButton(caption, parent), name, left, top, width, height);
+    if (!tooltip.isEmpty())
+        widget->setToolTip(tooltip);
+    return widget;
+}
+
+QLineEdit* textBox(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    return placed(new QLineEdit(parent), name, left, top, width, height);
+}
+
+QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                     const QString& text) {
+    auto* widget = placed(new QPlainTextEdit(parent), name, left, top, width, height);
+    widget->setReadOnly(true);
+    widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    widget->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    widget->setPlainText(shown);
+    return widget;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                 int height) {
+    auto* widget = placed(new QGroupBox(caption, parent), name, left, top, width, height);
+    widget->setFlat(false);
+    return widget;
+}
+
+QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+             int height, quint32 bgr) {
+    QLabel* widget = label(parent, name, caption, left, top, width, height);
+    widget->setAlignment(Qt::AlignCenter);
+    widget->setFrameShape(QFrame::Box);
+    setBackColor(widget, bgr);
+    return widget;
+}
+
+} // namespace controls

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QGroupBox>
+#include <QString>
+
+// Building the classic controls: each one named, placed in twips and marked for clsResize.
+namespace controls {
+
+// A colour written as the classic &H00BBGGRR value.
+QColor vb(quint32 bgr);
+
+constexpr quint32 Yellow = 0x0000FFFF;
+constexpr quint32 Cyan = 0x00FFFF00;
+constexpr quint32 Red = 0x000000FF;
+constexpr quint32 Grey = 0x00C0C0C0;
+constexpr quint32 DarkBlue = 0x00C00000;
+constexpr quint32 Blue = 0x00FF0000;
+constexpr quint32 LightYellow = 0x00C0FFFF;
+constexpr quint32 White = 0x00FFFFFF;
+constexpr quint32 Black = 0x00000000;
+
+// Marks a widget as a control whose geometry clsResize keeps in proportion.
+void mark(QWidget* widget);
+bool isMarked(const QWidget* widget);
+
+void setBackColor(QWidget* widget, quint32 bgr);
+void setForeColor(QWidget* widget, quint32 bgr);
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+              int height);
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                    int height, const QString& tooltip = QString());
+QLineEdit* textBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
+QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                     const QString& text = QString());
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                 int height);
+
+// A label with a yellow background, a thin border and centred text, as the caption cells are.
+QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+             int height, quint32 bgr = Yellow);
+
+} // namespace controls

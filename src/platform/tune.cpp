@@ -1,0 +1,191 @@
+#include "tune.h"
+
+#include <QFileInfo>
+#include <condition_variable>
+#include <fluidsynth.h>
+#include <mutex>
+#include <thread>
+
+namespace {
+void quietLogs() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, nullptr, nullptr);
+    });
+}
+} // namespace
+
+// The synthesiser lives on a worker thread that only loads it; commands are applied once it is ready.
+struct Tune::Engine {
+    std::mutex mutex;
+    std::thread loader;
+    QString path;
+    bool open = false;
+    bool wantPlaying = false;
+    bool ready = false;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_audio_driver_t* driver = nullptr;
+    fluid_player_t* player = nullptr;
+
+    void load() {
+        quietLogs();
+        fluid_settings_t* s = new_fluid_settings();
+        fluid_synth_t* syn = s ? new_fluid_synth(s) : nullptr;
+        const QString font = Tune::soundFontPath();
+        bool fontOk = syn && !font.isEmpty() && fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
+        fluid_audio_driver_t* drv = fontOk ? new_fluid_audio_driver(s, syn) : nullptr;
+        std::lock_guard lock(mutex);
+        settings = s;
+        synth = syn;
+        driver = drv;
+        ready = true;
+        apply();
+    }
+
+    // Called with the mutex held.
+    void apply() {
+        if (!ready || !driver)
+            return;
+        if (!open) {
+            stopPlayer();
+            return;
+        }
+        if (wantPlaying) {
+            if (!player) {
+                player = new_fluid_player(synth);
+                if (!player || fluid_player_add(player, path.toLocal8Bit().constData()) != FLUID_OK) {
+                    stopPlayer();
+                    return;
+                }
+            }
+            fluid_player_play(player);
+        } else if (player) {
+            fluid_player_stop(player);
+            fluid_synth_all_notes_off(synth, -1);
+        }
+    }
+
+    void stopPlayer() {
+        if (player) {
+            fluid_player_stop(player);
+            fluid_player_join(player);
+            delete_fluid_player(player);
+            player = nullptr;
+            fluid_synth_system_reset(synth);
+        }
+    }
+
+    ~Engine() {
+        if (loader.joinable())
+            loader.join();
+        stopPlayer();
+        if (driver)
+            delete_fluid_audio_driver(driver);
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
+    }
+};
+
+Tune::Tune() = default;
+
+Tune::~Tune() = default;
+
+void Tune::open(const QString& midiPath) {
+    if (!QFileInfo(midiPath).isFile())
+        return;
+    if (!engine_) {
+        engine_ = std::make_unique<Engine>();
+        engine_->loader = std::thread([engine = engine_.get()] { engine->load(); });
+    }
+    std::lock_guard lock(engine_->mutex);
+    engine_->stopPlayer();
+    engine_->path = midiPath;
+    engine_->open = true;
+    engine_->wantPlaying = false;
+}
+
+void Tune::play() {
+    if (!engine_)
+        return;
+    std::lock_guard lock(engine_->mutex);
+    if (!engine_->open)
+        return;
+    // A finished tune starts again from the beginning.
+    if (engine_->player && fluid_player_get_status(engine_->player) == FLUID_PLAYER_DONE)
+        engine_->stopPlayer();
+    engine_->wantPlaying = true;
+    engine_->apply();
+}
+
+void Tune::pause() {
+    if (!engine_)
+        return;
+    std::lock_guard lock(engine_->mutex);
+    engine_->wantPlaying = false;
+    engine_->apply();
+}
+
+void Tune::close() {
+    if (!engine_)
+        return;
+    std::lock_guard lock(engine_->mutex);
+    engine_->open = false;
+    engine_->wantPlaying = false;
+    engine_->apply();
+}
+
+bool Tune::isOpen() const {
+    if (!engine_)
+        return false;
+    std::lock_guard lock(engine_->mutex);
+    return engine_->open;
+}
+
+bool Tune::isPlaying() const {
+    if (!engine_)
+        return false;
+    std::lock_guard lock(engine_->mutex);
+    return engine_->open && engine_->wantPlaying;
+}
+
+QString Tune::soundFontPath() {
+    for (const char* candidate : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+                                  "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
+        if (QFileInfo(QString::fromLatin1(candidate)).isFile())
+            return QString::fromLatin1(candidate);
+    return {};
+}
+
+std::vector<float> Tune::render(const QString& midiPath, const QString& soundFont, double seconds, int sampleRate) {
+    std::vector<float> samples;
+    if (!QFileInfo(midiPath).isFile() || !QFileInfo(soundFont).isFile() || seconds <= 0)
+        return samples;
+    quietLogs();
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
+    fluid_settings_setstr(settings, "player.timing-source", "sample");
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    if (fluid_synth_sfload(synth, soundFont.toLocal8Bit().constData(), 1) != FLUID_FAILED) {
+        fluid_player_t* player = new_fluid_player(synth);
+        if (fluid_player_add(player, midiPath.toLocal8Bit().constData()) == FLUID_OK) {
+            fluid_player_play(player);
+            const int frames = static_cast<int>(seconds * sampleRate);
+            samples.resize(static_cast<size_t>(frames) * 2);
+            constexpr int block = 512;
+            for (int done = 0; done < frames; done += block) {
+                const int count = std::min(block, frames - done);
+                float* out = samples.data() + static_cast<size_t>(done) * 2;
+                fluid_synth_write_float(synth, count, out, 0, 2, out, 1, 2);
+            }
+            fluid_player_stop(player);
+        }
+        delete_fluid_player(player);
+    }
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    return samples;
+}

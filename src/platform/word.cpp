@@ -1,0 +1,454 @@
+#include "word.h"
+
+#include "documentwindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QTextTable>
+
+namespace word {
+
+// ---------------------------------------------------------------- paragraphs and tables
+
+QString Paragraph::text() const {
+    QString result;
+    for (const Run& run : runs)
+        result += run.text;
+    return result;
+}
+
+Table::Table(Document* document, int rows, int columns, const QString& name, double size)
+    : fontSize(size), fontName(name), document_(document), rows_(std::max(rows, 1)),
+      columns_(std::max(columns, 1)), cells_(static_cast<size_t>(rows_ * columns_)) {}
+
+const Cell& Table::cell(int row, int column) const {
+    row = std::clamp(row, 1, rows_);
+    column = std::clamp(column, 1, columns_);
+    return cells_[static_cast<size_t>((row - 1) * columns_ + (column - 1))];
+}
+
+Cell& Table::cell(int row, int column) {
+    return const_cast<Cell&>(std::as_const(*this).cell(row, column));
+}
+
+Range Table::range() { return Range(document_, Range::Kind::WholeTable, 0, this); }
+
+Range Table::cellRange(int row, int column) {
+    return Range(document_, Range::Kind::TableCell, 0, this, row, column);
+}
+
+void Table::selectColumn(int column) {
+    if (Application* application = document_->application())
+        application->selection().selectColumn(document_, this, column);
+}
+
+void Table::setAutoFormat(int format) {
+    autoFormat = format;
+    document_->changed();
+}
+
+// ---------------------------------------------------------------- ranges
+
+Range::Range(Document* document, Kind kind, int index, Table* table, int row, int column)
+    : document_(document), kind_(kind), index_(index), table_(table), row_(row), column_(column) {}
+
+void Range::setFontSize(double size) {
+    switch (kind_) {
+    case Kind::EndOfDocument:
+    case Kind::ParagraphObject: document_->objectFontSize_[index_] = size; break;
+    case Kind::WholeTable:
+    case Kind::TableCell: table_->fontSize = size; break;
+    }
+    document_->changed();
+}
+
+void Range::setText(const QString& text) {
+    switch (kind_) {
+    case Kind::EndOfDocument:
+    case Kind::ParagraphObject: {
+        const auto size = document_->objectFontSize_.find(index_);
+        const double fontSize = size != document_->objectFontSize_.end() ? size->second : 10.0;
+        document_->appendText(text, document_->currentFontName(), fontSize);
+        if (!text.endsWith(CR) && !text.endsWith(QLatin1Char('\n')))
+            document_->closeParagraph();
+        break;
+    }
+    case Kind::TableCell: {
+        QString cellText = text;
+        cellText.replace(CR, QLatin1Char('\n'));
+        table_->cell(row_, column_).text = cellText;
+        break;
+    }
+    case Kind::WholeTable: break;
+    }
+    document_->changed();
+}
+
+QString Range::text() const {
+    if (kind_ == Kind::TableCell)
+        return table_->cell(row_, column_).text;
+    return document_->plainText();
+}
+
+// ---------------------------------------------------------------- documents
+
+Document::Document(Application* application) : application_(application) { blocks_.push_back({}); }
+
+void Document::changed() {
+    ++revision_;
+    DocumentWindow::documentChanged(this);
+}
+
+Paragraph& Document::openParagraph() { return blocks_.back().paragraph; }
+
+void Document::closeParagraph() {
+    Block next;
+    next.paragraph.alignment = openParagraph().alignment;
+    next.paragraph.pageBreakBefore = nextPageBreak_;
+    nextPageBreak_ = false;
+    blocks_.push_back(std::move(next));
+}
+
+void Document::appendText(const QString& text, const QString& fontName, double fontSize) {
+    QString piece;
+    auto flush = [&] {
+        if (!piece.isEmpty()) {
+            Paragraph& paragraph = openParagraph();
+            if (nextPageBreak_ && paragraph.runs.empty()) {
+                paragraph.pageBreakBefore = true;
+                nextPageBreak_ = false;
+            }
+            paragraph.runs.push_back({piece, fontName, fontSize});
+            piece.clear();
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == CR || c == QLatin1Char('\n')) {
+            flush();
+            if (openParagraph().runs.empty())
+                openParagraph().runs.push_back({QString(), fontName, fontSize});
+            closeParagraph();
+            if (c == CR && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else if (c == PageBreak) {
+            flush();
+            if (!openParagraph().runs.empty())
+                closeParagraph();
+            nextPageBreak_ = true;
+            openParagraph().pageBreakBefore = true;
+            nextPageBreak_ = false;
+        } else {
+            piece.append(c);
+        }
+    }
+    flush();
+}
+
+Range Document::bookmarkRange(const QString&) { return Range(this, Range::Kind::EndOfDocument, 0); }
+
+ParagraphObject Document::addParagraph(const Range&) {
+    if (!openParagraph().runs.empty())
+        closeParagraph();
+    const int id = static_cast<int>(objectFontSize_.size()) + 1;
+    objectFontSize_[id] = 10.0;
+    changed();
+    return ParagraphObject(this, id);
+}
+
+Table* Document::addTable(const Range&, int rows, int columns) {
+    if (!openParagraph().runs.empty())
+        closeParagraph();
+    Block block;
+    block.isTable = true;
+    block.table = std::make_shared<Table>(this, rows, columns, fontName_, 10.0);
+    Table* table = block.table.get();
+    blocks_.insert(blocks_.end() - 1, std::move(block));
+    changed();
+    return table;
+}
+
+int Document::tableCount() const {
+    int count = 0;
+    for (const Block& block : blocks_)
+        count += block.isTable ? 1 : 0;
+    return count;
+}
+
+Table* Document::table(int n) const {
+    int count = 0;
+    for (const Block& block : blocks_)
+        if (block.isTable && ++count == n)
+            return block.table.get();
+    return nullptr;
+}
+
+void Document::select() {
+    if (application_)
+        application_->selection().selectDocument(this);
+}
+
+void Document::alignAll(int alignment) {
+    for (Block& block : blocks_) {
+        if (!block.isTable) {
+            block.paragraph.alignment = alignment;
+            continue;
+        }
+        for (int r = 1; r <= block.table->rowCount(); ++r)
+            for (int c = 1; c <= block.table->columnCount(); ++c)
+                block.table->cell(r, c).alignment = alignment;
+    }
+    changed();
+}
+
+void Document::alignColumn(Table* table, int column, int alignment) {
+    if (!table || column < 1 || column > table->columnCount())
+        return;
+    for (int r = 1; r <= table->rowCount(); ++r)
+        table->cell(r, column).alignment = alignment;
+    changed();
+}
+
+QStringList Document::paragraphTexts() const {
+    QStringList texts;
+    for (size_t i = 0; i < blocks_.size(); ++i) {
+        const Block& block = blocks_[i];
+        if (block.isTable)
+            continue;
+        if (i + 1 == blocks_.size() && block.paragraph.runs.empty())
+            break;
+        texts << block.paragraph.text();
+    }
+    return texts;
+}
+
+int Document::pageBreaks() const {
+    int count = 0;
+    for (const Block& block : blocks_)
+        count += (!block.isTable && block.paragraph.pageBreakBefore) ? 1 : 0;
+    return count;
+}
+
+QString Document::plainText() const {
+    QStringList lines;
+    for (const Block& block : blocks_) {
+        if (!block.isTable) {
+            lines << block.paragraph.text();
+            continue;
+        }
+        for (int r = 1; r <= block.table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 1; c <= block.table->columnCount(); ++c)
+                cells << block.table->cell(r, c).text;
+            lines << cells.join(QLatin1Char('\t'));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+namespace {
+Qt::Alignment qtAlignment(int alignment) {
+    switch (alignment) {
+    case AlignCenter: return Qt::AlignHCenter;
+    case AlignRight: return Qt::AlignRight;
+    case AlignJustify: return Qt::AlignJustify;
+    default: return Qt::AlignLeft;
+    }
+}
+
+QTextCharFormat charFormat(const QString& fontName, double size, bool bold = false) {
+    QTextCharFormat format;
+    format.setFontFamilies({fontName, QStringLiteral("DejaVu Sans")});
+    format.setFontPointSize(size);
+    if (bold)
+        format.setFontWeight(QFont::Bold);
+    return format;
+}
+} // namespace
+
+std::unique_ptr<QTextDocument> Document::toTextDocument() const {
+    auto document = std::make_unique<QTextDocument>();
+    QTextCursor cursor(document.get());
+    bool first = true;
+    for (const Block& block : blocks_) {
+        if (block.isTable) {
+            const Table& table = *block.table;
+            QTextTableFormat format;
+            format.setCellPadding(3);
+            format.setCellSpacing(0);
+            format.setBorder(table.autoFormat ? 1 : 0.5);
+            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            format.setBorderCollapse(true);
+            QTextTable* qtable = cursor.insertTable(table.rowCount(), table.columnCount(), format);
+            for (int r = 1; r <= table.rowCount(); ++r) {
+                for (int c = 1; c <= table.columnCount(); ++c) {
+                    QTextCursor cellCursor = qtable->cellAt(r - 1, c - 1).firstCursorPosition();
+                    QTextBlockFormat blockFormat;
+                    blockFormat.setAlignment(qtAlignment(table.cell(r, c).alignment));
+                    cellCursor.setBlockFormat(blockFormat);
+                    // The built-in table style sets its first row in bold.
+                    cellCursor.insertText(table.cell(r, c).text,
+                                          charFormat(table.fontName, table.fontSize, table.autoFormat && r == 1));
+                }
+            }
+            cursor.movePosition(QTextCursor::End);
+            first = false;
+            continue;
+        }
+        const Paragraph& paragraph = block.paragraph;
+        QTextBlockFormat format;
+        format.setAlignment(qtAlignment(paragraph.alignment));
+        if (paragraph.pageBreakBefore)
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        if (first)
+            cursor.setBlockFormat(format);
+        else
+            cursor.insertBlock(format);
+        first = false;
+        for (const Run& run : paragraph.runs)
+            cursor.insertText(run.text, charFormat(run.fontName, run.fontSize));
+    }
+    return document;
+}
+
+bool Document::saveAs(const QString& path, QString* error) const {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    auto fail = [&](const QString& reason) {
+        if (error)
+            *error = QStringLiteral("Impossibile salvare il documento \"%1\": %2.")
+                         .arg(QDir::toNativeSeparators(path), reason);
+        return false;
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("nome del file mancante"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    const auto document = toTextDocument();
+    bool written = false;
+    if (suffix == QLatin1String("odt")) {
+        QTextDocumentWriter writer(&file, "odf");
+        written = writer.write(document.get());
+    } else if (suffix == QLatin1String("pdf")) {
+        QPdfWriter writer(&file);
+        writer.setTitle(QFileInfo(path).completeBaseName());
+        document->print(&writer);
+        written = true;
+    } else if (suffix == QLatin1String("txt")) {
+        written = file.write(plainText().toUtf8()) >= 0;
+    } else {
+        written = file.write(document->toHtml().toUtf8()) >= 0;
+    }
+    if (!written) {
+        file.cancelWriting();
+        return fail(QStringLiteral("scrittura non riuscita"));
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+// ---------------------------------------------------------------- selection
+
+void Selection::setFontName(const QString& name) {
+    fontName_ = name;
+    if (Document* doc = document())
+        doc->setCurrentFontName(name);
+}
+
+void Selection::setFontSize(double size) { fontSize_ = size; }
+
+Document* Selection::document() const { return document_ ? document_ : application_->activeDocument(); }
+
+void Selection::typeText(const QString& text) {
+    Document* doc = document();
+    if (!doc)
+        return;
+    target_ = Target::InsertionPoint;
+    doc->appendText(text, fontName_.isEmpty() ? doc->currentFontName() : fontName_, fontSize_);
+    doc->changed();
+}
+
+void Selection::setAlignment(int alignment) {
+    Document* doc = document();
+    if (!doc)
+        return;
+    switch (target_) {
+    case Target::WholeDocument: doc->alignAll(alignment); break;
+    case Target::Column: doc->alignColumn(table_, column_, alignment); break;
+    case Target::InsertionPoint: break;
+    }
+}
+
+void Selection::selectDocument(Document* doc) {
+    document_ = doc;
+    target_ = Target::WholeDocument;
+}
+
+void Selection::selectColumn(Document* doc, Table* table, int column) {
+    document_ = doc;
+    table_ = table;
+    column_ = column;
+    target_ = Target::Column;
+}
+
+// ---------------------------------------------------------------- application
+
+namespace {
+bool showWindows = true;
+std::vector<std::shared_ptr<Document>>& recent() {
+    static std::vector<std::shared_ptr<Document>> list;
+    return list;
+}
+} // namespace
+
+Application::Application() : selection_(this) {}
+
+Application::~Application() {
+    for (auto& doc : documents_)
+        doc->detach();
+}
+
+void Application::setVisible(bool visible) {
+    visible_ = visible;
+    if (visible && showWindows)
+        for (auto& doc : documents_)
+            DocumentWindow::open(doc);
+}
+
+Document* Application::addDocument() {
+    auto doc = std::make_shared<Document>(this);
+    documents_.push_back(doc);
+    recent().push_back(doc);
+    if (recent().size() > 50)
+        recent().erase(recent().begin());
+    selection_ = Selection(this);
+    if (visible_ && showWindows)
+        DocumentWindow::open(doc);
+    return doc.get();
+}
+
+Document* Application::document(int n) const {
+    if (n < 1 || n > documentCount())
+        return nullptr;
+    return documents_[static_cast<size_t>(n - 1)].get();
+}
+
+std::shared_ptr<Document> Application::sharedDocument(int n) const {
+    if (n < 1 || n > documentCount())
+        return nullptr;
+    return documents_[static_cast<size_t>(n - 1)];
+}
+
+void Application::setShowWindows(bool show) { showWindows = show; }
+
+std::vector<std::shared_ptr<Document>> Application::recentDocuments() { return recent(); }
+
+void Application::clearRecentDocuments() { recent().clear(); }
+
+} // namespace word

@@ -1,0 +1,7 @@
+#include "reference/register.h"
+
+namespace reference {
+
+void registerHelpForms() {}
+
+} // namespace reference

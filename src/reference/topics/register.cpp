@@ -1,0 +1,7 @@
+#include "reference/register.h"
+
+namespace reference {
+
+void registerTopicForms() {}
+
+} // namespace reference

@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes every window of the program known to the forms registry.
+void registerAllForms();

@@ -1,0 +1,62 @@
+#include "testsupport.h"
+
+#include "platform/forms.h"
+#include "platform/word.h"
+#include "shell/modzelvo.h"
+#include "zelvo.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace testsupport {
+
+MessageBoxes::MessageBoxes() {
+    msgbox::setAnswerer([this](const msgbox::Shown& box) {
+        shown_.append(box);
+        if (!answers_.empty()) {
+            const int answer = answers_.front();
+            answers_.pop_front();
+            return answer;
+        }
+        return (box.style & 0x7) == msgbox::YesNo ? msgbox::No : msgbox::Ok;
+    });
+}
+
+MessageBoxes::~MessageBoxes() { msgbox::setAnswerer(nullptr); }
+
+void initialise() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    registerAllForms();
+    ModZelvo::inizializza();
+    word::Application::setShowWindows(false);
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void unloadAll() {
+    for (const QString& name : forms::loadedNames())
+        forms::unload(name);
+    settle();
+}
+
+void type(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->setCursorPosition(box->text().size());
+    QTest::keyClicks(box, text);
+}
+
+void erase(QLineEdit* box) {
+    box->setCursorPosition(box->text().size());
+    while (!box->text().isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+}
+
+} // namespace testsupport

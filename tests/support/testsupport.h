@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/msgbox.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <deque>
+
+class QLineEdit;
+
+namespace testsupport {
+
+// Records every message box and answers it from a queue (OK, or No for questions, when the queue is empty).
+class MessageBoxes {
+public:
+    MessageBoxes();
+    ~MessageBoxes();
+    void answerNext(int answer) { answers_.push_back(answer); }
+    const QList<msgbox::Shown>& shown() const { return shown_; }
+    void clear() { shown_.clear(); }
+
+private:
+    QList<msgbox::Shown> shown_;
+    std::deque<int> answers_;
+};
+
+// Registers every window and keeps printout windows from opening; call once per test program.
+void initialise();
+// Unloads every window and lets pending deletions run, so each test starts from nothing.
+void unloadAll();
+// Deletions and posted events that a click leaves behind.
+void settle();
+// Types a text into a box one key at a time, as a person does.
+void type(QLineEdit* box, const QString& text);
+// Empties a box one backspace at a time.
+void erase(QLineEdit* box);
+
+// The named child of a window; fails the test when it is missing.
+template <class T> T* child(QWidget* window, const QString& name) {
+    return window ? window->findChild<T*>(name) : nullptr;
+}
+
+} // namespace testsupport
