@@ -313,6 +313,23 @@ private slots:
         QVERIFY(forms::isLoaded(QStringLiteral("appvitA")));
     }
 
+    // USCITA asks first: No leaves the page as it was, Yes closes every window but the closing screen.
+    void esco_asksThenClosesEverything() {
+        testsupport::MessageBoxes boxes;
+        forms::show(QStringLiteral("menu"));
+        PaginaArgomento* page = apri(QStringLiteral("appalcol"));
+        page->esco->click();
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown().first().style, 292);
+        QVERIFY(page->isVisible());
+        boxes.answerNext(msgbox::Yes);
+        page->esco->click();
+        testsupport::settle();
+        QStringList open = forms::loadedNames();
+        open.removeAll(QStringLiteral("frmSplash"));
+        QCOMPARE(open, QStringList());
+    }
+
     // The vitamin C page alone has a frame and a text box 120 twips shorter.
     void frameAndText_heights_data() {
         QTest::addColumn<QString>("name");
