@@ -51,12 +51,9 @@ PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazion
 
     Frame3 = frame(this, QStringLiteral("Frame3"), QString::fromUtf8(pagina.heading), 120, 1080, 9255,
                    pagina.frameHeight);
-    Frame3->setFont(twips::sansFont(8.25, true));
-    setForeColor(Frame3, DarkBlue);
     Text1 = memo(Frame3, QStringLiteral("Text1"), 120, 240, 9015, pagina.textHeight,
                  textfiles::resource(pagina.resource()));
-    // The frame's colour is for its caption only; the page text stays black.
-    setForeColor(Text1, Black);
+    setFrameCaption(Frame3, DarkBlue, true);
     Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setTabChangesFocus(true);
 

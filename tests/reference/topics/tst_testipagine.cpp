@@ -80,7 +80,7 @@ const std::vector<Testo>& testi() {
          26760,
          {"VITAMINA C (ACIDO ASCORBICO)", "Descrizione", "Assorbimento ed immagazzinamento",
           "Dosaggio e tossicità", "Effetti da carenza e sintomi", "Effetti benefici nelle malattie",
-          "Ricerche eseguite su esseri umani", "Risultati.", "Gruppo vitamina C", "Gruppo placebo", "Risultati.",
+          "Ricerche eseguite su esseri umani", "Risultati.", "Risultati.", "Gruppo vitamina C", "Gruppo placebo",
           "Risultati.", "Risultati.", "Risultati."}},
         {"appcolesterolo",
          9481,
