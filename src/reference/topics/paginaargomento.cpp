@@ -4,7 +4,6 @@
 #include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "reference/common/barraargomenti.h"
-#include "shell/modzelvo.h"
 #include "shell/stampainword.h"
 
 #include <QPainter>

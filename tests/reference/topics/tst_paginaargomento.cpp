@@ -225,36 +225,6 @@ private slots:
         QVERIFY(forms::find(QStringLiteral("menu"))->isVisible());
     }
 
-    // The composer, the food table and the composition view open pages and stay open beside them.
-    void mainWindowHeadings_openPages_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("menu alimento") << "menu" << "alimento" << "alimentari";
-        QTest::newRow("menu colesterolo") << "menu" << "colesterolo" << "appcolesterolo";
-        QTest::newRow("tabella glucidi") << "tabella" << "glucidi" << "appglucidi";
-        QTest::newRow("tabella colest.") << "tabella" << "colest." << "appcolesterolo";
-        QTest::newRow("composizione calcio") << "composizione" << "calcio" << "appcalcio";
-        QTest::newRow("composizione vit.A") << "composizione" << "vit.A" << "appvitA";
-        QTest::newRow("composizione vit.C") << "composizione" << "vit.C" << "appvitC";
-        QTest::newRow("composizione colest.") << "composizione" << "colest." << "appcolesterolo";
-    }
-    void mainWindowHeadings_openPages() {
-        QFETCH(QString, window);
-        QFETCH(QString, caption);
-        QFETCH(QString, page);
-        QWidget* main = forms::show(window);
-        QPushButton* heading = nullptr;
-        for (QPushButton* b : main->findChildren<QPushButton*>())
-            if (b->objectName().startsWith(QLatin1String("intestazione(")) && b->text() == caption)
-                heading = b;
-        QVERIFY2(heading, qPrintable(caption));
-        heading->click();
-        testsupport::settle();
-        QVERIFY(forms::find(page) && forms::find(page)->isVisible());
-        QVERIFY(forms::isLoaded(window));
-    }
-
     // "&Menu", "&Tabella" and "&Composizione" close the page before the main window appears.
     void mainButton_unloadsPageBeforeTargetShows_data() {
         QTest::addColumn<QString>("button");
