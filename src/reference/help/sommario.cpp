@@ -128,8 +128,9 @@ bool sommario::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 1; i <= Argomenti; ++i) {
         if (watched != lbl[i])
             continue;
+        // Consumed here, so that the move does not reach the window and clear the bold again.
         switch (event->type()) {
-        case QEvent::MouseMove: lbl_MouseMove(i); break;
+        case QEvent::MouseMove: lbl_MouseMove(i); return true;
         case QEvent::MouseButtonPress: lbl_Mousedown(i); return true;
         case QEvent::MouseButtonRelease: lbl_MouseUp(i); return true;
         default: break;
