@@ -26,7 +26,8 @@ FrameWindow::Setup impostazione() {
     s.tooltips = FrameWindow::Tooltips::Cliccare;
     s.hint = QStringLiteral("scegli il sesso, digita l'età ed il peso per controllare il metabolismo basale "
                             "corrispondente ed il fabbisogno calorico giornaliero");
-    s.helpLines = {QStringLiteral("- Scegliere il sesso;"), QStringLiteral("- digitare l'età in anni;"),
+    s.helpLines = {QStringLiteral("- Scegliere il sesso;"),
+                   QStringLiteral("- digitare l'età in anni;"),
                    QStringLiteral("- digitare il proprio peso in chilogrammi;"),
                    QStringLiteral("- visualizzare il risultato del metabolismo basale;"),
                    QStringLiteral("- clicca sul tasto LAF relativo e provare eventuali altri dati;"),
@@ -53,13 +54,14 @@ Equazione equazione(bool maschio, double eta) {
 // The activity factors of the light, moderate and heavy levels, at index 1 to 3.
 std::array<double, 4> fattoriLaf(bool maschio, double eta) {
     if (eta < 60)
-        return maschio ? std::array<double, 4>{0, 1.55, 1.78, 2.1} : std::array<double, 4>{0, 1.56, 1.64, 1.82};
+        return maschio ? std::array<double, 4>{0, 1.55, 1.78, 2.1}
+                       : std::array<double, 4>{0, 1.56, 1.64, 1.82};
     return maschio ? std::array<double, 4>{0, 1.51, 1.51, 1.51} : std::array<double, 4>{0, 1.56, 1.56, 1.56};
 }
 
 // A frame whose caption is bold and dark blue; its controls keep the plain black text.
-QGroupBox* riquadro(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                    int height) {
+QGroupBox* riquadro(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height) {
     QGroupBox* box = controls::frame(parent, name, caption, left, top, width, height);
     box->setFont(twips::sansFont(8.25, true));
     controls::setForeColor(box, controls::DarkBlue);
@@ -73,7 +75,8 @@ QLabel* testo(QWidget* parent, const QString& name, const QString& caption, int 
     return text;
 }
 
-QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, const QString& tip, int top) {
+QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, const QString& tip,
+                   int top) {
     QLabel* cell = controls::cell(parent, name, caption, 240, top, 3135, 315);
     controls::setForeColor(cell, controls::Black);
     if (!tip.isEmpty())
@@ -91,14 +94,16 @@ QLabel* risultato(QWidget* parent, const QString& name, int left, int top, int w
 
 basale::basale() : FrameWindow(impostazione()) {
     using namespace controls;
-    QLabel* title = label(this, QStringLiteral("Label1"),
-                          QStringLiteral("Finestra per valutare, in maniera rapida, il proprio metabolismo basale ed "
-                                         "il fabbisogno calorico giornaliero."),
-                          120, 120, 9255, 735);
+    QLabel* title =
+        label(this, QStringLiteral("Label1"),
+              QStringLiteral("Finestra per valutare, in maniera rapida, il proprio metabolismo basale ed "
+                             "il fabbisogno calorico giornaliero."),
+              120, 120, 9255, 735);
     title->setFont(twips::sansFont(12, true));
 
-    QGroupBox* bmr = riquadro(this, QStringLiteral("Frame1"),
-                              QStringLiteral("Calcolo del metabolismo basale giornaliero (BMR)"), 120, 960, 6975, 1935);
+    QGroupBox* bmr =
+        riquadro(this, QStringLiteral("Frame1"),
+                 QStringLiteral("Calcolo del metabolismo basale giornaliero (BMR)"), 120, 960, 6975, 1935);
     didascalia(bmr, QStringLiteral("Label2"), QStringLiteral("sesso"), QStringLiteral("sesso"), 360);
     didascalia(bmr, QStringLiteral("Label3"), QStringLiteral("età in anni"), QStringLiteral("età"), 720);
     didascalia(bmr, QStringLiteral("Label4"), QStringLiteral("peso in chilogrammi"),
@@ -125,20 +130,22 @@ basale::basale() : FrameWindow(impostazione()) {
     }
     metabolismo = risultato(bmr, QStringLiteral("metabolismo"), 3480, 1440, 1335);
     testo(bmr, QStringLiteral("Label6"),
-          QStringLiteral("Il valore è dato dal sesso per un indice che dipende dall'età, più un valore fisso legato, "
-                         "anch'esso, al sesso ed all'età."),
+          QStringLiteral(
+              "Il valore è dato dal sesso per un indice che dipende dall'età, più un valore fisso legato, "
+              "anch'esso, al sesso ed all'età."),
           4920, 360, 1935, 1455);
 
     QGroupBox* lafFrame =
         riquadro(this, QStringLiteral("Frame2"),
-                 QStringLiteral("Dispendio energetico giornaliero con metodo LAF (Livello Attività Fisica)"), 120, 3000,
-                 6975, 2295);
+                 QStringLiteral("Dispendio energetico giornaliero con metodo LAF (Livello Attività Fisica)"),
+                 120, 3000, 6975, 2295);
     const QString livelli[] = {QString(), QStringLiteral("leggera"), QStringLiteral("moderata"),
                                QStringLiteral("pesante")};
     for (int i = 1; i <= 3; ++i) {
         const int top = 360 * i;
         laf[i] = button(lafFrame, QStringLiteral("laf(%1)").arg(i),
-                        QStringLiteral("LAF: attività %1 e dispendio (kcal)").arg(livelli[i]), 240, top, 3135, 315);
+                        QStringLiteral("LAF: attività %1 e dispendio (kcal)").arg(livelli[i]), 240, top, 3135,
+                        315);
         setForeColor(laf[i], Black);
         indlaf[i] = risultato(lafFrame, QStringLiteral("indlaf(%1)").arg(i), 3480, top, 495);
         dispend[i] = risultato(lafFrame, QStringLiteral("dispend(%1)").arg(i), 3960, top, 855);
@@ -148,9 +155,10 @@ basale::basale() : FrameWindow(impostazione()) {
                QString(), 1800);
     dispendio = risultato(lafFrame, QStringLiteral("dispendio"), 3480, 1800, 1335);
     testo(lafFrame, QStringLiteral("Label8"),
-          QStringLiteral("Il valore è dato dal metabolismo basale per l'indice del LAF (che dipende sempre dal sesso, "
-                         "dall'età e dal tipo di attività svolta): clicca sul tipo di attività per visualizzare il "
-                         "dispendio energetico giornaliero."),
+          QStringLiteral(
+              "Il valore è dato dal metabolismo basale per l'indice del LAF (che dipende sempre dal sesso, "
+              "dall'età e dal tipo di attività svolta): clicca sul tipo di attività per visualizzare il "
+              "dispendio energetico giornaliero."),
           5040, 240, 1815, 1935);
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 960, 2175, 4335);
@@ -187,7 +195,9 @@ void basale::setup() {
     sesso->setEditText(Femmina);
 }
 
-bool basale::datiCompleti() const { return !età->text().isEmpty() && !peso->text().isEmpty(); }
+bool basale::datiCompleti() const {
+    return !età->text().isEmpty() && !peso->text().isEmpty();
+}
 
 void basale::sesso_Change() {
     if (datiCompleti())

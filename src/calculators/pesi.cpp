@@ -15,7 +15,8 @@ FrameWindow::Setup impostazione() {
     s.caption = QStringLiteral("Zelvo: tabella di riferimento del peso corporeo");
     s.layout = FrameWindow::Layout::Calculator;
     s.tooltips = FrameWindow::Tooltips::Cliccare;
-    s.hint = QStringLiteral("la finestra è di sola lettura: la tabella è indicativa del peso corporeo ideale");
+    s.hint =
+        QStringLiteral("la finestra è di sola lettura: la tabella è indicativa del peso corporeo ideale");
     s.helpLines = {
         QStringLiteral("- La finestra è di sola lettura;"),
         QStringLiteral("- leggere il peso ideale in corrispondenza della propria altezza;"),
@@ -63,20 +64,19 @@ void tabella(QWidget* parent, const QString& name, const QString& caption, int l
     setForeColor(box, DarkBlue);
 
     struct Intestazione {
-        const char* suffisso;
         const char* testo;
         int left;
         int top;
         int width;
     };
+    // Each header is named after its text and the frame's sex.
     const Intestazione intestazioni[] = {
-        {"altezza", "altezza", 120, 240, 735},    {"costituzione", "costituzione", 840, 240, 3615},
-        {"metri", "metri", 120, 480, 735},        {"sottile", "sottile", 840, 480, 1215},
-        {"normale", "normale", 2040, 480, 1215}, {"robusta", "robusta", 3240, 480, 1215},
+        {"altezza", 120, 240, 735},  {"costituzione", 840, 240, 3615}, {"metri", 120, 480, 735},
+        {"sottile", 840, 480, 1215}, {"normale", 2040, 480, 1215},     {"robusta", 3240, 480, 1215},
     };
     for (const Intestazione& h : intestazioni) {
-        QLabel* header = cell(box, QLatin1String(h.suffisso) + sesso, QString::fromLatin1(h.testo), h.left, h.top,
-                              h.width, 240);
+        const QString testo = QString::fromLatin1(h.testo);
+        QLabel* header = cell(box, testo + sesso, testo, h.left, h.top, h.width, 240);
         setForeColor(header, Black);
     }
 
@@ -101,8 +101,8 @@ void tabella(QWidget* parent, const QString& name, const QString& caption, int l
 } // namespace
 
 pesi::pesi() : FrameWindow(impostazione()) {
-    tabella(this, QStringLiteral("Frame1"), QStringLiteral("Tabella peso ideale donne da 25 anni in poi"), 120,
-            QStringLiteral("donne"), donne);
-    tabella(this, QStringLiteral("Frame2"), QStringLiteral("Tabella peso ideale uomini da 25 anni in poi"), 4800,
-            QStringLiteral("uomini"), uomini);
+    tabella(this, QStringLiteral("Frame1"), QStringLiteral("Tabella peso ideale donne da 25 anni in poi"),
+            120, QStringLiteral("donne"), donne);
+    tabella(this, QStringLiteral("Frame2"), QStringLiteral("Tabella peso ideale uomini da 25 anni in poi"),
+            4800, QStringLiteral("uomini"), uomini);
 }
