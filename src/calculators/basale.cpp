@@ -59,35 +59,24 @@ std::array<double, 4> fattoriLaf(bool maschio, double eta) {
     return maschio ? std::array<double, 4>{0, 1.51, 1.51, 1.51} : std::array<double, 4>{0, 1.56, 1.56, 1.56};
 }
 
-// A frame whose caption is bold and dark blue; its controls keep the plain black text.
+// A frame whose caption is bold and dark blue.
 QGroupBox* riquadro(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                     int width, int height) {
     QGroupBox* box = controls::frame(parent, name, caption, left, top, width, height);
-    box->setFont(twips::sansFont(8.25, true));
-    controls::setForeColor(box, controls::DarkBlue);
+    controls::setFrameCaption(box, controls::DarkBlue, true);
     return box;
-}
-
-QLabel* testo(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-              int height) {
-    QLabel* text = controls::label(parent, name, caption, left, top, width, height);
-    controls::setForeColor(text, controls::Black);
-    return text;
 }
 
 QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, const QString& tip,
                    int top) {
     QLabel* cell = controls::cell(parent, name, caption, 240, top, 3135, 315);
-    controls::setForeColor(cell, controls::Black);
     if (!tip.isEmpty())
         cell->setToolTip(tip);
     return cell;
 }
 
 QLabel* risultato(QWidget* parent, const QString& name, int left, int top, int width) {
-    QLabel* cell = controls::cell(parent, name, QString(), left, top, width, 315, controls::Cyan);
-    controls::setForeColor(cell, controls::Black);
-    return cell;
+    return controls::cell(parent, name, QString(), left, top, width, 315, controls::Cyan);
 }
 
 } // namespace
@@ -114,22 +103,21 @@ basale::basale() : FrameWindow(impostazione()) {
     sesso = new QComboBox(bmr);
     sesso->setObjectName(QStringLiteral("sesso"));
     twips::place(sesso, 3480, 360, 1335, 315);
-    sesso->setFont(twips::sansFont(8.25));
-    setForeColor(sesso, Black);
     mark(sesso);
     sesso->setEditable(true);
+    // The frame's caption style would otherwise give the typing box the default font.
+    sesso->setFont(twips::sansFont(8.25));
+    sesso->lineEdit()->setFont(sesso->font());
     // Typed text stays as typed: no completion from the list, and never a new list entry.
     sesso->setCompleter(nullptr);
     sesso->setInsertPolicy(QComboBox::NoInsert);
 
     età = textBox(bmr, QStringLiteral("età"), 3480, 720, 1335, 315);
     peso = textBox(bmr, QStringLiteral("peso"), 3480, 1080, 1335, 315);
-    for (QLineEdit* box : {età, peso}) {
-        box->setAlignment(Qt::AlignCenter);
-        setForeColor(box, Black);
-    }
+    età->setAlignment(Qt::AlignCenter);
+    peso->setAlignment(Qt::AlignCenter);
     metabolismo = risultato(bmr, QStringLiteral("metabolismo"), 3480, 1440, 1335);
-    testo(bmr, QStringLiteral("Label6"),
+    label(bmr, QStringLiteral("Label6"),
           QStringLiteral(
               "Il valore è dato dal sesso per un indice che dipende dall'età, più un valore fisso legato, "
               "anch'esso, al sesso ed all'età."),
@@ -146,7 +134,6 @@ basale::basale() : FrameWindow(impostazione()) {
         laf[i] = button(lafFrame, QStringLiteral("laf(%1)").arg(i),
                         QStringLiteral("LAF: attività %1 e dispendio (kcal)").arg(livelli[i]), 240, top, 3135,
                         315);
-        setForeColor(laf[i], Black);
         indlaf[i] = risultato(lafFrame, QStringLiteral("indlaf(%1)").arg(i), 3480, top, 495);
         dispend[i] = risultato(lafFrame, QStringLiteral("dispend(%1)").arg(i), 3960, top, 855);
         connect(laf[i], &QPushButton::clicked, this, [this, i] { laf_Click(i); });
@@ -154,7 +141,7 @@ basale::basale() : FrameWindow(impostazione()) {
     didascalia(lafFrame, QStringLiteral("Label7"), QStringLiteral("dispendio energetico giornaliero in kcal"),
                QString(), 1800);
     dispendio = risultato(lafFrame, QStringLiteral("dispendio"), 3480, 1800, 1335);
-    testo(lafFrame, QStringLiteral("Label8"),
+    label(lafFrame, QStringLiteral("Label8"),
           QStringLiteral(
               "Il valore è dato dal metabolismo basale per l'indice del LAF (che dipende sempre dal sesso, "
               "dall'età e dal tipo di attività svolta): clicca sul tipo di attività per visualizzare il "
@@ -162,8 +149,8 @@ basale::basale() : FrameWindow(impostazione()) {
           5040, 240, 1815, 1935);
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 960, 2175, 4335);
-    memo(note, QStringLiteral("Text1"), 120, 240, 1935, 3975,
-         textfiles::resource(QStringLiteral(":/calculators/notes/basale.txt")));
+    controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 3975,
+                   textfiles::resource(QStringLiteral(":/calculators/notes/basale.txt")));
 
     connect(sesso->lineEdit(), &QLineEdit::textEdited, this, [this] {
         // Typed text leaves the list without a chosen entry, so the arrow keys start again from the top.

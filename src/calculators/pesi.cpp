@@ -1,10 +1,8 @@
 #include "pesi.h"
 
 #include "platform/controls.h"
-#include "platform/twips.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -60,8 +58,7 @@ void tabella(QWidget* parent, const QString& name, const QString& caption, int l
              const Riga* righe) {
     using namespace controls;
     QGroupBox* box = frame(parent, name, caption, left, 0, 4575, 5295);
-    box->setFont(twips::sansFont(8.25, true));
-    setForeColor(box, DarkBlue);
+    setFrameCaption(box, DarkBlue, true);
 
     struct Intestazione {
         const char* testo;
@@ -76,16 +73,14 @@ void tabella(QWidget* parent, const QString& name, const QString& caption, int l
     };
     for (const Intestazione& h : intestazioni) {
         const QString testo = QString::fromLatin1(h.testo);
-        QLabel* header = cell(box, testo + sesso, testo, h.left, h.top, h.width, 240);
-        setForeColor(header, Black);
+        cell(box, testo + sesso, testo, h.left, h.top, h.width, 240);
     }
 
     const int lefts[] = {840, 2040, 3240};
     for (int r = 0; r < Righe; ++r) {
         const int top = 840 + 240 * r;
-        QLabel* altezza = cell(box, QStringLiteral("metri%1(%2)").arg(sesso).arg(r + 1),
-                               QString::fromLatin1(righe[r][0]), 120, top, 735, 240, Cyan);
-        setForeColor(altezza, Black);
+        cell(box, QStringLiteral("metri%1(%2)").arg(sesso).arg(r + 1), QString::fromLatin1(righe[r][0]), 120,
+             top, 735, 240, Cyan);
         for (int c = 0; c < 3; ++c) {
             QLineEdit* peso = textBox(box, QStringLiteral("peso%1(%2,%3)").arg(sesso).arg(r + 1).arg(c + 1),
                                       lefts[c], top, 1215, 240);
@@ -93,7 +88,6 @@ void tabella(QWidget* parent, const QString& name, const QString& caption, int l
             peso->setReadOnly(true);
             peso->setAlignment(Qt::AlignCenter);
             peso->setTextMargins(0, 0, 0, 0);
-            setForeColor(peso, Black);
         }
     }
 }
