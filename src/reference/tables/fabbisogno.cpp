@@ -40,9 +40,10 @@ FrameWindow::Setup impostazione() {
     s.tooltips = FrameWindow::Tooltips::Cliccare;
     s.hint = QStringLiteral("La finestra è di sola lettura: per controllo e verifica dei dati inseriti per "
                             "l'elaborazione della dieta.");
-    s.helpLines = {QStringLiteral("- La finestra è di sola lettura:"),
-                   QStringLiteral("- utilizzarla per verificare la corretta elaborazione della dieta in base alle "
-                                  "esigenze.")};
+    s.helpLines = {
+        QStringLiteral("- La finestra è di sola lettura:"),
+        QStringLiteral("- utilizzarla per verificare la corretta elaborazione della dieta in base alle "
+                       "esigenze.")};
     s.designHeight = 6420;
     return s;
 }
@@ -59,7 +60,9 @@ QLabel* cella(QWidget* parent, const QString& name, const char* caption, int lef
     return controls::cell(parent, name, QString::fromUtf8(caption), left, top, width, height, colour);
 }
 
-QString elemento(const char* array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
+QString elemento(const char* array, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
 
 const char* const rdaLines[] = {
     "La razione giornaliera raccomandata dalla Cee (RDA) è la seguente per le vitamine ed i minerali:",
@@ -98,19 +101,21 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
         {0, "fabbisogno in base all'età (media)", 5160, 2880, 255, false},
     };
     for (const HeadingSpec& h : headings) {
-        label2[h.index] = cella(this, elemento("label2", h.index), h.caption, h.left, h.top, Heading, h.height, 3975);
+        label2[h.index] =
+            cella(this, elemento("label2", h.index), h.caption, h.left, h.top, Heading, h.height, 3975);
         label2[h.index]->setFont(h.large ? comicFont(12, false) : comicFont(8.25, true));
     }
 
-    Label1 = cella(this, QStringLiteral("Label1"), "Calorie totali = peso corporeo x 24 + 50%", 360, 1320, Value, 315,
-                   3975);
+    Label1 = cella(this, QStringLiteral("Label1"), "Calorie totali = peso corporeo x 24 + 50%", 360, 1320,
+                   Value, 315, 3975);
     Label1->setFont(twips::sansFont(9.75));
-    Label8 = cella(this, QStringLiteral("Label8"), "Glucidi (o carboidrati)....................: 4 Cal/g", 360, 2040,
-                   Value, CellHeight, 3975);
-    Label9 = cella(this, QStringLiteral("Label9"), "Protidi (o proteine)........................: 4 Cal/g", 360, 2280,
-                   Value, CellHeight, 3975);
-    Label10 = cella(this, QStringLiteral("Label10"), "Lipidi (o grassi)..............................: 9 Cal/g", 360,
-                    2520, Value, CellHeight, 3975);
+    Label8 = cella(this, QStringLiteral("Label8"), "Glucidi (o carboidrati)....................: 4 Cal/g",
+                   360, 2040, Value, CellHeight, 3975);
+    Label9 = cella(this, QStringLiteral("Label9"), "Protidi (o proteine)........................: 4 Cal/g",
+                   360, 2280, Value, CellHeight, 3975);
+    Label10 =
+        cella(this, QStringLiteral("Label10"), "Lipidi (o grassi)..............................: 9 Cal/g",
+              360, 2520, Value, CellHeight, 3975);
     // The dotted leaders are meant for one line; clipping beats wrapping them out of the cell.
     for (QLabel* line : {Label1, Label8, Label9, Label10})
         line->setWordWrap(false);
@@ -121,7 +126,8 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
 
     // The calories-per-hour list may be typed over; nothing reads it back.
     Text1 = memo(this, QStringLiteral("Text1"), 360, 5040, 3975, 735,
-                 textfiles::resource(QStringLiteral(":/reference/tables/fabbisogno.txt")) + QStringLiteral("\r\n"));
+                 textfiles::resource(QStringLiteral(":/reference/tables/fabbisogno.txt")) +
+                     QStringLiteral("\r\n"));
     Text1->setReadOnly(false);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setBackColor(Text1, White);
@@ -136,17 +142,20 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
     const ButtonSpec buttons[] = {
         {&RDA, "RDA", "&RDA", "clicca per visualizzare la RDA (razione giornaliera raccomandata",
          &fabbisogno::RDA_Click},
-        {&BMI, "BMI", "&BMI", "clicca per calcolare il BMI (indice di massa corporea)", &fabbisogno::BMI_Click},
+        {&BMI, "BMI", "&BMI", "clicca per calcolare il BMI (indice di massa corporea)",
+         &fabbisogno::BMI_Click},
         {&BMR, "BMR", "B&MR",
          "clicca per calcolare il BMR (metabolismo basale ed il dispendio energetico giornaliero)",
          &fabbisogno::BMR_Click},
-        {&tabpesi, "tabpesi", "&pesi", "clicca per calcolare il peso ideale del corpo", &fabbisogno::tabpesi_click},
-        {&grass, "grass", "&grasso", "clicca per calcolare la massa grassa del corpo", &fabbisogno::grass_click},
+        {&tabpesi, "tabpesi", "&pesi", "clicca per calcolare il peso ideale del corpo",
+         &fabbisogno::tabpesi_click},
+        {&grass, "grass", "&grasso", "clicca per calcolare la massa grassa del corpo",
+         &fabbisogno::grass_click},
     };
     int top = 2760;
     for (const ButtonSpec& b : buttons) {
-        *b.member = button(this, QString::fromLatin1(b.name), QString::fromUtf8(b.caption), 4440, top, 600, 360,
-                           QString::fromUtf8(b.tooltip));
+        *b.member = button(this, QString::fromLatin1(b.name), QString::fromUtf8(b.caption), 4440, top, 600,
+                           360, QString::fromUtf8(b.tooltip));
         connect(*b.member, &QPushButton::clicked, this, [this, handler = b.handler] { (this->*handler)(); });
         top += 360;
     }
@@ -161,12 +170,10 @@ void fabbisogno::tabellaattivita() {
     for (int c = 0; c < 3; ++c)
         Label15[44 + c] = cella(this, elemento("Label15", 44 + c), header[c], Left[c], 3120, ColumnHeading);
     // Energy in Cal per day; three cells stay empty.
-    const char* rows[6][3] = {{"sedentaria", "2100-2800", "1500-2100"},
-                              {"media", "2500-3200", "1700-2400"},
-                              {"pesante", "3800-4500", "2000-3000"},
-                              {"molto pesante in climi freddi", "8000-9000", ""},
-                              {"in gravidanza", "", "2500-2700"},
-                              {"in allattamento", "", "3000"}};
+    const char* rows[6][3] = {
+        {"sedentaria", "2100-2800", "1500-2100"}, {"media", "2500-3200", "1700-2400"},
+        {"pesante", "3800-4500", "2000-3000"},    {"molto pesante in climi freddi", "8000-9000", ""},
+        {"in gravidanza", "", "2500-2700"},       {"in allattamento", "", "3000"}};
     const int tops[6] = {3360, 3600, 3840, 4080, 4560, 4800};
     for (int k = 0; k < 6; ++k)
         for (int c = 0; c < 3; ++c) {
@@ -198,7 +205,8 @@ void fabbisogno::tabellaproteine() {
     for (const Group& g : groups) {
         QLabel* groupCell = cella(this, g.cell < 0 ? QStringLiteral("Label14") : elemento("Label15", g.cell),
                                   g.caption, Right[0], g.top, FirstColumn, TwoRowHeight);
-        // The blanks are there to push the rate onto the cell's second line; the inner margins keep them doing so.
+        // The blanks are there to push the rate onto the cell's second line; the inner margins keep them
+        // doing so.
         groupCell->setContentsMargins(6, 0, 6, 0);
         if (g.cell < 0)
             Label14 = groupCell;
@@ -219,11 +227,16 @@ void fabbisogno::tabellaeta() {
     for (int c = 0; c < 3; ++c)
         Label11[1 + c] = cella(this, elemento("Label11", 1 + c), header[c], Right[c], 3120, ColumnHeading);
     // Women first, then men.
-    const char* rows[10][3] = {{"1-3", "1200-1300", "1200-1300"}, {"7-9", "1800-2100", "1800-2100"},
-                               {"10", "2200", "2200"},             {"12", "2300", "2500"},
-                               {"14", "2450", "2700"},             {"16", "2400", "2900"},
-                               {"18", "2300", "3600"},             {"25", "2300", "3200"},
-                               {"45", "2200", "3200"},             {"anziani", "2000-2200", "2000-2200"}};
+    const char* rows[10][3] = {{"1-3", "1200-1300", "1200-1300"},
+                               {"7-9", "1800-2100", "1800-2100"},
+                               {"10", "2200", "2200"},
+                               {"12", "2300", "2500"},
+                               {"14", "2450", "2700"},
+                               {"16", "2400", "2900"},
+                               {"18", "2300", "3600"},
+                               {"25", "2300", "3200"},
+                               {"45", "2200", "3200"},
+                               {"anziani", "2000-2200", "2000-2200"}};
     for (int k = 0; k < 10; ++k)
         for (int c = 0; c < 3; ++c) {
             const int index = 14 + 3 * k + c;
@@ -234,14 +247,17 @@ void fabbisogno::tabellaeta() {
 
 void fabbisogno::ordinetabulazione() {
     // The labels take no focus, so the text box follows the buttons directly, then the topic bar.
-    std::vector<QWidget*> chain{aiuto, guidainlinea, RDA, BMI, BMR, tabpesi, grass, stampa, cmdmenu, esco, Text1};
+    std::vector<QWidget*> chain{aiuto, guidainlinea, RDA,     BMI,  BMR,  tabpesi,
+                                grass, stampa,       cmdmenu, esco, Text1};
     for (int index : Frame1->tabOrder())
         chain.push_back(Frame1->cmd1[index]);
     for (size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-void fabbisogno::cmd1_Click(int Index) { reference::apriargomento(objectName(), Index); }
+void fabbisogno::cmd1_Click(int Index) {
+    reference::apriargomento(objectName(), Index);
+}
 
 void fabbisogno::RDA_Click() {
     QStringList lines;
@@ -250,13 +266,21 @@ void fabbisogno::RDA_Click() {
     msgbox::show(lines.join(QChar(13)), msgbox::Information, ModZelvo::titolocontrollo);
 }
 
-void fabbisogno::BMI_Click() { openers::apri(QStringLiteral("massa")); }
+void fabbisogno::BMI_Click() {
+    openers::apri(QStringLiteral("massa"));
+}
 
-void fabbisogno::BMR_Click() { openers::apri(QStringLiteral("basale")); }
+void fabbisogno::BMR_Click() {
+    openers::apri(QStringLiteral("basale"));
+}
 
-void fabbisogno::tabpesi_click() { openers::apri(QStringLiteral("pesi")); }
+void fabbisogno::tabpesi_click() {
+    openers::apri(QStringLiteral("pesi"));
+}
 
-void fabbisogno::grass_click() { openers::apri(QStringLiteral("grasso")); }
+void fabbisogno::grass_click() {
+    openers::apri(QStringLiteral("grasso"));
+}
 
 void fabbisogno::stampa_Click() {
     using namespace ModZelvo;
@@ -288,7 +312,8 @@ void fabbisogno::stampa_Click() {
     // Rows 2 onwards of tables 2 and 5 come from the page's cells as they stand.
     auto fromPage = [this](const std::vector<const char*>& header, int first) {
         return [this, header, first](int r, int c) {
-            return r == 1 ? QString::fromUtf8(header[size_t(c - 1)]) : Label15[first + 3 * (r - 2) + (c - 1)]->text();
+            return r == 1 ? QString::fromUtf8(header[size_t(c - 1)])
+                          : Label15[first + 3 * (r - 2) + (c - 1)]->text();
         };
     };
     auto titolo = [CR](const QString& heading) { stampainword::paragrafo(10, CR + heading); };
@@ -303,21 +328,26 @@ void fabbisogno::stampa_Click() {
     tabella(7, 3, fromPage({"attività", "uomini", "donne"}, 47));
 
     titolo(QStringLiteral("attività e consumo enrgetico"));
-    const std::vector<std::vector<const char*>> perOra{
-        {"attività", "fabbisogno in Cal/ora"}, {"giacere a letto da svegli", "7"}, {"scrivere", "28"},
-        {"mangiare", "28"},                    {"guidare l'auto", "63"},           {"dattilografare", "70"},
-        {"governare la casa", "70"},           {"camminare a 5 km/ora", "140"},    {"pedalare a 13 km/ora", "175"},
-        {"camminare a 6,5 km/ora", "238"},     {"correre", "500"},                 {"nuotare", "600"}};
+    const std::vector<std::vector<const char*>> perOra{{"attività", "fabbisogno in Cal/ora"},
+                                                       {"giacere a letto da svegli", "7"},
+                                                       {"scrivere", "28"},
+                                                       {"mangiare", "28"},
+                                                       {"guidare l'auto", "63"},
+                                                       {"dattilografare", "70"},
+                                                       {"governare la casa", "70"},
+                                                       {"camminare a 5 km/ora", "140"},
+                                                       {"pedalare a 13 km/ora", "175"},
+                                                       {"camminare a 6,5 km/ora", "238"},
+                                                       {"correre", "500"},
+                                                       {"nuotare", "600"}};
     tabella(12, 2, typed(perOra));
 
     titolo(QStringLiteral("fabbisogno di proteine"));
-    const std::vector<std::vector<const char*>> proteine{{"età (anni)", "peso (kg)", "proteine (g)"},
-                                                         {"bambini (2g ogni kg)", "25", "50"},
-                                                         {"bambini (2g ogni kg)", "35", "70"},
-                                                         {"ragazzi (1,5g ogni kg)", "40", "60"},
-                                                         {"ragazzi (1,5g ogni kg)", "60", "90"},
-                                                         {"adulti (1g ogni kg)", "50", "50"},
-                                                         {"adulti (1g ogni kg)", "70", "70"}};
+    const std::vector<std::vector<const char*>> proteine{
+        {"età (anni)", "peso (kg)", "proteine (g)"}, {"bambini (2g ogni kg)", "25", "50"},
+        {"bambini (2g ogni kg)", "35", "70"},        {"ragazzi (1,5g ogni kg)", "40", "60"},
+        {"ragazzi (1,5g ogni kg)", "60", "90"},      {"adulti (1g ogni kg)", "50", "50"},
+        {"adulti (1g ogni kg)", "70", "70"}};
     tabella(7, 3, typed(proteine));
 
     titolo(QStringLiteral("fabbisogno medio in base all'età"));

@@ -26,9 +26,11 @@ FrameWindow::Setup impostazione() {
     s.caption = QStringLiteral("Zelvo: l'indice glicemico");
     s.layout = FrameWindow::Layout::Reference;
     s.tooltips = FrameWindow::Tooltips::Clicca;
-    s.hint = QStringLiteral("leggi l'approfondimento o passa ad altri argomenti usando i tasti in alto nella finestra");
-    s.helpLines = {QStringLiteral("- La finestra è di sola lettura;"),
-                   QStringLiteral("- clicca su un tasto in alto per visualizzare il rispettivo approndimento.")};
+    s.hint = QStringLiteral(
+        "leggi l'approfondimento o passa ad altri argomenti usando i tasti in alto nella finestra");
+    s.helpLines = {
+        QStringLiteral("- La finestra è di sola lettura;"),
+        QStringLiteral("- clicca su un tasto in alto per visualizzare il rispettivo approndimento.")};
     return s;
 }
 
@@ -41,13 +43,14 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
     Frame1 = new BarraArgomenti(this, 16);
     Frame1->onClick = [this](int index) { cmd1_Click(index); };
 
-    Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Tabella dell'indice glicemico:"), 120, 1080, 9255,
-                   4215);
+    Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Tabella dell'indice glicemico:"), 120,
+                   1080, 9255, 4215);
     Frame3->setFont(twips::sansFont(8.25, true));
     setForeColor(Frame3, DarkBlue);
 
     Text1 = memo(Frame3, QStringLiteral("Text1"), 240, 240, 3495, 3855,
-                 textfiles::resource(QStringLiteral(":/reference/tables/glicemico.txt")) + QStringLiteral("\r\n"));
+                 textfiles::resource(QStringLiteral(":/reference/tables/glicemico.txt")) +
+                     QStringLiteral("\r\n"));
     Text1->setFont(twips::sansFont(8.25));
     // The frame's blue is for its caption only.
     setForeColor(Text1, Black);
@@ -81,8 +84,8 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
                                QString::fromUtf8(headers[c]), column.left, 240, column.width, 255, Yellow);
         setForeColor(column.cells[0], Black);
         for (int i = 1; i <= Visibili; ++i) {
-            QLabel* row = cell(Frame3, QStringLiteral("%1(%2)").arg(QLatin1String(column.name)).arg(i), QString(),
-                               column.left, 480 + 240 * (i - 1), column.width, 255, column.colour);
+            QLabel* row = cell(Frame3, QStringLiteral("%1(%2)").arg(QLatin1String(column.name)).arg(i),
+                               QString(), column.left, 480 + 240 * (i - 1), column.width, 255, column.colour);
             row->setAlignment(column.alignment);
             row->setWordWrap(false);
             setForeColor(row, Black);
@@ -110,10 +113,13 @@ void glicemico::setup() {
     VScroll1_Change();
 }
 
-void glicemico::cmd1_Click(int Index) { reference::apriargomento(objectName(), Index); }
+void glicemico::cmd1_Click(int Index) {
+    reference::apriargomento(objectName(), Index);
+}
 
 void glicemico::VScroll1_Change() {
-    // The scroll bar keeps its value within range; the clamp keeps the rows within the table whatever it holds.
+    // The scroll bar keeps its value within range; the clamp keeps the rows within the table whatever it
+    // holds.
     const int v = std::clamp(VScroll1->value(), FirstRow, LastTop);
     for (int i = 1; i <= Visibili; ++i) {
         const int row = v + i - 1;
