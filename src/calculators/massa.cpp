@@ -36,8 +36,7 @@ massa::massa() : FrameWindow(impostazione()) {
 
     QGroupBox* calcolo = frame(this, QStringLiteral("Frame1"),
                                QStringLiteral("calcolo dell'indice di massa corporea (BMI)"), 120, 840, 6975, 1575);
-    calcolo->setFont(twips::sansFont(8.25, true));
-    setForeColor(calcolo, DarkBlue);
+    setFrameCaption(calcolo, DarkBlue, true);
     struct Row {
         const char* name;
         const char* caption;
@@ -101,13 +100,15 @@ massa::massa() : FrameWindow(impostazione()) {
     }
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
-    memo(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
+    controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
          textfiles::resource(QStringLiteral(":/calculators/notes/massa.txt")));
 
     connect(peso, &QLineEdit::textChanged, this, [this] { peso_Change(); });
     connect(altezza, &QLineEdit::textChanged, this, [this] { altezza_Change(); });
     setTabOrder(peso, altezza);
 }
+
+void massa::setup() { peso->setFocus(); }
 
 void massa::peso_Change() { calcola(); }
 

@@ -17,6 +17,9 @@ public:
     QLineEdit* altezza = nullptr;
     QLineEdit* indicemassa = nullptr;
 
+protected:
+    void setup() override;
+
 private:
     void calcola();
 };

@@ -71,6 +71,39 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, in
     return widget;
 }
 
+QPlainTextEdit* note(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                     const QString& text) {
+    QPlainTextEdit* widget = memo(parent, name, left, top, width, height);
+    QStringList paragraphs;
+    QStringList current;
+    for (const QString& line : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'))) {
+        if (line.trimmed().isEmpty()) {
+            if (!current.isEmpty())
+                paragraphs << current.join(QLatin1Char(' '));
+            current.clear();
+        } else {
+            current << line.trimmed();
+        }
+    }
+    if (!current.isEmpty())
+        paragraphs << current.join(QLatin1Char(' '));
+    widget->setPlainText(paragraphs.join(QStringLiteral("\n\n")));
+    return widget;
+}
+
+void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold) {
+    frame->setStyleSheet(QStringLiteral("QGroupBox::title { color: %1; %2 }")
+                             .arg(vb(bgr).name(), bold ? QStringLiteral("font-weight: bold;") : QString()));
+    QFont font = frame->font();
+    font.setBold(bold);
+    frame->setFont(font);
+    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QFont childFont = child->font();
+        childFont.setBold(false);
+        child->setFont(childFont);
+    }
+}
+
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                  int height) {
     auto* widget = placed(new QGroupBox(caption, parent), name, left, top, width, height);

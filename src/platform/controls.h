@@ -38,6 +38,12 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 QLineEdit* textBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
 QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, int width, int height,
                      const QString& text = QString());
+// A read-only note: its hard line breaks were set for a narrower font, so the box joins the lines of each
+// paragraph and wraps them at its own width; empty lines still divide the paragraphs.
+QPlainTextEdit* note(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                     const QString& text);
+// A frame caption in its own colour and weight, without passing either on to the controls inside.
+void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold);
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                  int height);
 

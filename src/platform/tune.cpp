@@ -1,5 +1,7 @@
 #include "tune.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <condition_variable>
 #include <fluidsynth.h>
@@ -32,6 +34,13 @@ struct Tune::Engine {
     void load() {
         quietLogs();
         fluid_settings_t* s = new_fluid_settings();
+        if (s) {
+            // Only the instruments the tune plays are read from the sound font, and few voices are needed.
+            fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+            fluid_settings_setint(s, "synth.polyphony", 32);
+            fluid_settings_setint(s, "synth.reverb.active", 0);
+            fluid_settings_setint(s, "synth.chorus.active", 0);
+        }
         fluid_synth_t* syn = s ? new_fluid_synth(s) : nullptr;
         const QString font = Tune::soundFontPath();
         bool fontOk = syn && !font.isEmpty() && fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
@@ -153,6 +162,12 @@ bool Tune::isPlaying() const {
 }
 
 QString Tune::soundFontPath() {
+    // The program's own small font first, beside the program or in the current folder.
+    for (const QString& folder : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
+        const QString own = QDir(folder).filePath(QStringLiteral("Zelvo.sf2"));
+        if (QFileInfo(own).isFile())
+            return own;
+    }
     for (const char* candidate : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
                                   "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
         if (QFileInfo(QString::fromLatin1(candidate)).isFile())

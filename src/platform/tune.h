@@ -22,7 +22,7 @@ public:
     bool isOpen() const;
     bool isPlaying() const;
 
-    // The General MIDI sound font the tune uses, or an empty text when none is installed.
+    // The sound font the tune uses: the program's own, else a General MIDI one; empty when there is none.
     static QString soundFontPath();
     // Renders the first seconds of a MIDI file to interleaved stereo samples, without an audio device.
     static std::vector<float> render(const QString& midiPath, const QString& soundFont, double seconds,

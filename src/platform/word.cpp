@@ -2,6 +2,7 @@
 
 #include "documentwindow.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -330,20 +331,26 @@ bool Document::saveAs(const QString& path, QString* error) const {
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
     const auto document = toTextDocument();
-    bool written = false;
+    // Formats are written to memory first: the zip writer closes its device, which a QSaveFile forbids.
+    QByteArray bytes;
+    bool written = true;
     if (suffix == QLatin1String("odt")) {
-        QTextDocumentWriter writer(&file, "odf");
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QTextDocumentWriter writer(&buffer, "odf");
         written = writer.write(document.get());
     } else if (suffix == QLatin1String("pdf")) {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QFileInfo(path).completeBaseName());
         document->print(&writer);
-        written = true;
     } else if (suffix == QLatin1String("txt")) {
-        written = file.write(plainText().toUtf8()) >= 0;
+        bytes = plainText().toUtf8();
     } else {
-        written = file.write(document->toHtml().toUtf8()) >= 0;
+        bytes = document->toHtml().toUtf8();
     }
+    written = written && file.write(bytes) == bytes.size();
     if (!written) {
         file.cancelWriting();
         return fail(QStringLiteral("scrittura non riuscita"));

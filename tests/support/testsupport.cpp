@@ -54,9 +54,9 @@ void type(QLineEdit* box, const QString& text) {
 }
 
 void erase(QLineEdit* box) {
-    box->setCursorPosition(box->text().size());
-    while (!box->text().isEmpty())
-        QTest::keyClick(box, Qt::Key_Backspace);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
 }
 
 } // namespace testsupport

@@ -33,7 +33,7 @@ void unloadAll();
 void settle();
 // Types a text into a box one key at a time, as a person does.
 void type(QLineEdit* box, const QString& text);
-// Empties a box one backspace at a time.
+// Empties a box in one keystroke: everything selected, then deleted.
 void erase(QLineEdit* box);
 
 // The named child of a window; fails the test when it is missing.

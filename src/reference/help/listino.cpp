@@ -1,0 +1,174 @@
+#include "listino.h"
+
+#include "platform/numbers.h"
+#include "platform/textfiles.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// No real price list comes near this; anything beyond it cannot hold fields that are read.
+constexpr qint64 LetturaMassima = 4 * 1024 * 1024;
+
+// Reads fields one after another: a comma or a line end closes a field, quoted text keeps its commas,
+// and a bare field that reads as a number with a decimal point is a number.
+class Campi {
+public:
+    explicit Campi(const QString& text) : text_(text) {}
+
+    std::optional<listino::Valore> prossimo() {
+        saltaSpazi();
+        if (pos_ >= text_.size())
+            return std::nullopt;
+        listino::Valore valore;
+        if (text_[pos_] == QLatin1Char('"')) {
+            const qsizetype chiusura = text_.indexOf(QLatin1Char('"'), pos_ + 1);
+            const qsizetype fine = chiusura < 0 ? text_.size() : chiusura;
+            valore = text_.mid(pos_ + 1, fine - pos_ - 1);
+            pos_ = fine + 1;
+            // Whatever stands between the closing quote and the next separator is dropped.
+            while (pos_ < text_.size() && !separatore(text_[pos_]))
+                ++pos_;
+        } else {
+            const qsizetype inizio = pos_;
+            while (pos_ < text_.size() && !separatore(text_[pos_]))
+                ++pos_;
+            valore = nudo(text_.mid(inizio, pos_ - inizio).trimmed());
+        }
+        chiudiCampo();
+        return valore;
+    }
+
+private:
+    static bool separatore(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+
+    static listino::Valore nudo(const QString& campo) {
+        static const QRegularExpression numero(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
+        if (campo.isEmpty())
+            return std::monostate{};
+        if (numero.match(campo).hasMatch()) {
+            const double valore = num::leading(campo);
+            if (std::isfinite(valore))
+                return valore;
+        }
+        return campo;
+    }
+
+    void saltaSpazi() {
+        while (pos_ < text_.size() && (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t')))
+            ++pos_;
+    }
+
+    // A comma closes the field; a line end closes it together with any blank lines after it.
+    void chiudiCampo() {
+        if (pos_ >= text_.size())
+            return;
+        if (text_[pos_] == QLatin1Char(',')) {
+            ++pos_;
+            return;
+        }
+        while (pos_ < text_.size()) {
+            saltaSpazi();
+            if (pos_ < text_.size() && (text_[pos_] == QLatin1Char('\r') || text_[pos_] == QLatin1Char('\n')))
+                ++pos_;
+            else
+                break;
+        }
+    }
+
+    const QString& text_;
+    qsizetype pos_ = 0;
+};
+
+std::optional<double> numero(const listino::Valore& valore) {
+    if (const double* n = std::get_if<double>(&valore))
+        return *n;
+    if (const QString* s = std::get_if<QString>(&valore)) {
+        double n = 0;
+        if (num::tryParse(s->trimmed(), n))
+            return n;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+listino listino::leggi(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        listino vuoto;
+        vuoto.esito = Esito::Mancante;
+        return vuoto;
+    }
+    return analizza(textfiles::decode(file.read(LetturaMassima)));
+}
+
+listino listino::analizza(const QString& text) {
+    listino l;
+    Campi campi(text);
+    if (auto intestazione = campi.prossimo())
+        l.intestazione = *intestazione;
+    const auto conteggio = campi.prossimo();
+    const std::optional<double> n = conteggio ? numero(*conteggio) : std::nullopt;
+    if (!n || *n < 0 || *n != std::floor(*n)) {
+        l.esito = Esito::Illeggibile;
+        return l;
+    }
+    l.annunciati = *n;
+    const int daleggere = *n > Capienza ? Capienza : static_cast<int>(*n);
+    for (int i = 0; i < daleggere; ++i) {
+        auto nome = campi.prossimo();
+        if (!nome)
+            break;
+        Prodotto p;
+        p.nome = *nome;
+        for (Valore* campo : {&p.argomento, &p.prezzolistino, &p.prezzoofferta})
+            if (auto v = campi.prossimo())
+                *campo = *v;
+        l.prodotti.push_back(p);
+    }
+    if (*n > Capienza)
+        l.esito = Esito::Troppi;
+    else if (static_cast<int>(l.prodotti.size()) < daleggere)
+        l.esito = Esito::Corto;
+    return l;
+}
+
+QString listino::testo(const Valore& valore) {
+    if (const double* n = std::get_if<double>(&valore))
+        return num::toText(*n);
+    if (const QString* s = std::get_if<QString>(&valore))
+        return *s;
+    return QString();
+}
+
+QString listino::importo(const Valore& valore) {
+    // The pattern ##,##0.00 with Italian symbols: thousands grouped by a point, two decimals after a comma.
+    if (const double* n = std::get_if<double>(&valore))
+        return QLocale(QLocale::Italian, QLocale::Italy).toString(*n, 'f', 2);
+    return testo(valore);
+}
+
+QString listino::avviso() const {
+    const QString annunciatitesto = num::toText(annunciati);
+    switch (esito) {
+    case Esito::Completo: return QString();
+    case Esito::Mancante:
+        return QStringLiteral("Listino non disponibile: il file listino.txt non si trova nella cartella corrente.");
+    case Esito::Illeggibile:
+        return QStringLiteral("Listino non disponibile: il file listino.txt non indica un numero di prodotti valido.");
+    case Esito::Troppi:
+        return QStringLiteral("Il file listino.txt annuncia %1 prodotti: sono mostrati soltanto i primi %2.")
+            .arg(annunciatitesto)
+            .arg(Capienza);
+    case Esito::Corto:
+        return QStringLiteral("Il file listino.txt annuncia %1 prodotti ma ne contiene soltanto %2.")
+            .arg(annunciatitesto)
+            .arg(prodotti.size());
+    }
+    return QString();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <variant>
+#include <vector>
+
+// The maker's price list as read from its file: a header, a count and four fields per product, in the
+// sequential comma-separated form (quoted text, bare numbers with a decimal point).
+class listino {
+public:
+    static constexpr int Capienza = 100;
+    // A field as the file gives it: nothing, text, or a number.
+    using Valore = std::variant<std::monostate, QString, double>;
+
+    struct Prodotto {
+        Valore nome, argomento, prezzolistino, prezzoofferta;
+    };
+
+    enum class Esito {
+        Completo,     // every announced product read
+        Mancante,     // no file, or it cannot be opened
+        Illeggibile,  // the count is missing or not a whole number from 0 up
+        Troppi,       // more than the capacity announced: the first ones read
+        Corto,        // the file ends before its count
+    };
+
+    // Reads the file; never fails, the outcome says what was found.
+    static listino leggi(const QString& path);
+    // Reads the fields of a text already in memory.
+    static listino analizza(const QString& text);
+
+    // A field as the window shows it: numbers with the decimal comma, text as it is.
+    static QString testo(const Valore& valore);
+    // A field as the printout shows it: numbers with grouping and two decimals, text as it is.
+    static QString importo(const Valore& valore);
+
+    // What the window says about the file when it is not complete; empty when it is.
+    QString avviso() const;
+
+    Valore intestazione;
+    std::vector<Prodotto> prodotti;
+    double annunciati = 0;
+    Esito esito = Esito::Completo;
+};

@@ -1,0 +1,94 @@
+#include "paginaargomento.h"
+
+#include "platform/controls.h"
+#include "platform/textfiles.h"
+#include "platform/twips.h"
+#include "reference/common/barraargomenti.h"
+#include "shell/stampainword.h"
+
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+FrameWindow::Setup impostazione(const Pagina& pagina) {
+    FrameWindow::Setup s;
+    s.name = pagina.name();
+    s.caption = QString::fromUtf8(pagina.caption);
+    s.layout = FrameWindow::Layout::Reference;
+    s.tooltips = FrameWindow::Tooltips::Clicca;
+    s.hint = QStringLiteral("leggi l'approfondimento o passa ad altri argomenti usando i tasti in alto nella finestra");
+    s.helpLines = {QStringLiteral("- La finestra è di sola lettura;"),
+                   QStringLiteral("- clicca su un tasto in alto per visualizzare il rispettivo approndimento.")};
+    return s;
+}
+
+// A small printer drawn in place of a picture file, so the button reads as the print command at a glance.
+QIcon stampante() {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(7, 2, 10, 7);   // sheet going in
+    p.setBrush(QColor(0x80, 0x80, 0x80));
+    p.drawRect(2, 9, 20, 9);   // body
+    p.setBrush(Qt::white);
+    p.drawRect(6, 15, 12, 7);  // sheet coming out
+    p.drawLine(8, 18, 16, 18);
+    p.setBrush(Qt::green);
+    p.drawRect(18, 11, 2, 2);
+    return QIcon(pixmap);
+}
+} // namespace
+
+PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazione(pagina)), pagina_(pagina) {
+    using namespace controls;
+    barraargomenti = new BarraArgomenti(this, pagina.own, pagina.reversedTabs);
+    barraargomenti->onClick = [this](int index) { cmd1_Click(index); };
+
+    Frame3 = frame(this, QStringLiteral("Frame3"), QString::fromUtf8(pagina.heading), 120, 1080, 9255,
+                   pagina.frameHeight);
+    Text1 = memo(Frame3, QStringLiteral("Text1"), 120, 240, 9015, pagina.textHeight,
+                 textfiles::resource(pagina.resource()));
+    setFrameCaption(Frame3, DarkBlue, true);
+    Text1->setFocusPolicy(Qt::StrongFocus);
+    Text1->setTabChangesFocus(true);
+
+    stampa = new QToolButton(this);
+    stampa->setObjectName(QStringLiteral("stampa"));
+    twips::place(stampa, 1200, 5400, 1095, 735);
+    stampa->setFont(twips::sansFont(8.25));
+    stampa->setText(QStringLiteral("&Stampa"));
+    stampa->setIcon(stampante());
+    stampa->setIconSize(QSize(24, 24));
+    stampa->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    stampa->setToolTip(QStringLiteral("cliccare per stampare i dati della finestra"));
+    mark(stampa);
+    connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
+
+    ordinetabulazione();
+}
+
+void PaginaArgomento::ordinetabulazione() {
+    QList<QWidget*> chain{aiuto, guidainlinea, stampa, Text1, cmdcomp, cmdtab, cmdmenu, esco};
+    for (int index : barraargomenti->tabOrder())
+        chain << barraargomenti->cmd1[index];
+    for (qsizetype k = 1; k < chain.size(); ++k)
+        setTabOrder(chain[k - 1], chain[k]);
+}
+
+void PaginaArgomento::cmd1_Click(int Index) { reference::apriargomento(objectName(), Index); }
+
+void PaginaArgomento::stampa_Click() {
+    passo->setText(QStringLiteral("sto caricando WORD"));
+    stampainword::nuovodocumento();
+    stampainword::intestazione();
+    // Heading and page text both go through the range of one paragraph object; how the two writes
+    // join is the word processor's affair.
+    const word::ParagraphObject paragrafo = stampainword::paragrafo(12, Frame3->title() + word::CR + word::CR);
+    paragrafo.range().setFontSize(10);
+    paragrafo.range().setText(Text1->toPlainText());
+    stampainword::giustifica();
+}

@@ -1,0 +1,158 @@
+#include "calculators/massa.h"
+#include "platform/forms.h"
+#include "platform/twips.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using testsupport::type;
+
+class tst_massa : public QObject {
+    Q_OBJECT
+
+    static massa* open() { return qobject_cast<massa*>(forms::show(QStringLiteral("massa"))); }
+
+private slots:
+    void initTestCase() { testsupport::initialise(); }
+    void cleanup() { testsupport::unloadAll(); }
+
+    void index_data() {
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("index");
+        QTest::newRow("70 175") << "70" << "175" << "22,86";
+        QTest::newRow("80 180") << "80" << "180" << "24,69";
+        QTest::newRow("50,5 160") << "50,5" << "160" << "19,73";
+        QTest::newRow("100 200 shows no decimals") << "100" << "200" << "25";
+        QTest::newRow("exact half falls a hair below") << "40" << "160" << "15,62";
+        QTest::newRow("point typed as decimal") << "70.5" << "175" << "23,02";
+    }
+    void index() {
+        QFETCH(QString, weight);
+        QFETCH(QString, height);
+        QFETCH(QString, index);
+        massa* w = open();
+        type(w->peso, weight);
+        type(w->altezza, height);
+        QCOMPARE(w->indicemassa->text(), index);
+    }
+
+    void index_followsEveryKeystroke() {
+        massa* w = open();
+        type(w->peso, QStringLiteral("70"));
+        QStringList seen;
+        connect(w->indicemassa, &QLineEdit::textChanged, this, [&seen](const QString& t) { seen << t; });
+        type(w->altezza, QStringLiteral("175"));
+        QCOMPARE(seen, QStringList({"700000", "2422,15", "22,86"}));
+    }
+
+    void order_ofTyping_doesNotMatter() {
+        massa* w = open();
+        type(w->altezza, QStringLiteral("175"));
+        QCOMPARE(w->indicemassa->text(), QString());
+        type(w->peso, QStringLiteral("70"));
+        QCOMPARE(w->indicemassa->text(), QStringLiteral("22,86"));
+    }
+
+    void clearing_keepsResult_newWeightRecomputes() {
+        massa* w = open();
+        type(w->peso, QStringLiteral("70"));
+        type(w->altezza, QStringLiteral("175"));
+        testsupport::erase(w->peso);
+        QCOMPARE(w->indicemassa->text(), QStringLiteral("22,86"));
+        type(w->peso, QStringLiteral("80"));
+        QCOMPARE(w->indicemassa->text(), QStringLiteral("26,12"));
+    }
+
+    void badInput_leavesLastIndex_data() {
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("height");
+        QTest::newRow("letter weight") << "7a" << "175";
+        QTest::newRow("lone sign") << "-" << "175";
+        QTest::newRow("height zero") << "70" << "0";
+        QTest::newRow("two commas") << "70" << "1,7,5";
+    }
+    void badInput_leavesLastIndex() {
+        QFETCH(QString, weight);
+        QFETCH(QString, height);
+        testsupport::MessageBoxes boxes;
+        massa* w = open();
+        type(w->peso, QStringLiteral("80"));
+        type(w->altezza, QStringLiteral("180"));
+        w->peso->clear();
+        w->altezza->clear();
+        type(w->peso, weight);
+        type(w->altezza, height);
+        QVERIFY(!w->indicemassa->text().isEmpty());
+        QVERIFY(boxes.shown().isEmpty());
+    }
+
+    void helpBox_fourLinesJoinedByCarriageReturn() {
+        testsupport::MessageBoxes boxes;
+        massa* w = open();
+        w->aiuto->click();
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown()[0].style, 64);
+        QCOMPARE(boxes.shown()[0].title, QStringLiteral("Zelvo: aiuto in linea"));
+        const QStringList lines = boxes.shown()[0].text.split(QChar(13));
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(!boxes.shown()[0].text.contains(QLatin1Char('\n')));
+        QCOMPARE(lines[3], QStringLiteral("- leggere le note esplicative dell'indice di massa corporea."));
+    }
+
+    void frame_captionHintTooltipsAndBar() {
+        massa* w = open();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Zelvo: indice di massa corporeo (BMI)"));
+        QCOMPARE(w->passo->text(), QStringLiteral("digita i dati del peso e dell'altezza per controllare l'indice "
+                                                  "di massa corporea corrispondente"));
+        QCOMPARE(w->passo->toolTip(), QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
+        QCOMPARE(w->esco->toolTip(), QStringLiteral("cliccare per uscire da Zelvo"));
+        QCOMPARE(w->cmdtab->toolTip(), QStringLiteral("clicca per visualizzare la finestra Tabella"));
+        QCOMPARE(w->guidainlinea->geometry(), twips::rect(1200, 5760, 1111, 375));
+        QCOMPARE(w->esco->geometry(), twips::rect(8280, 5760, 1095, 375));
+        QCOMPARE(w->size(), QSize(twips::px(9480), twips::px(6135)));
+        const auto* note = w->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        QVERIFY(note->isReadOnly());
+        QVERIFY(note->toPlainText().size() > 800);
+    }
+
+    void menuTwice_showsComposerOnce_calculatorKeepsValues() {
+        massa* w = open();
+        type(w->peso, QStringLiteral("70"));
+        type(w->altezza, QStringLiteral("175"));
+        w->cmdmenu->click();
+        QWidget* composer = forms::find(QStringLiteral("menu"));
+        QVERIFY(composer && composer->isVisible());
+        w->cmdmenu->click();
+        QCOMPARE(forms::find(QStringLiteral("menu")), composer);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->indicemassa->text(), QStringLiteral("22,86"));
+    }
+
+    void tableAndComposition_openWhileCalculatorStays() {
+        massa* w = open();
+        w->cmdtab->click();
+        w->cmdcomp->click();
+        QVERIFY(forms::find(QStringLiteral("tabella"))->isVisible());
+        QVERIFY(forms::find(QStringLiteral("composizione"))->isVisible());
+        QVERIFY(forms::isLoaded(QStringLiteral("massa")));
+    }
+
+    void resize_scalesBarAndHint() {
+        massa* w = open();
+        const QRect hint = w->passo->geometry();
+        w->resize(w->width() * 2, w->height() * 2);
+        QCOMPARE(w->passo->geometry().topLeft(), hint.topLeft() * 2);
+        w->showMinimized();
+        w->showNormal();
+        w->resize(w->width() / 2, w->height() / 2);
+        QCOMPARE(w->passo->geometry(), hint);
+    }
+};
+
+QTEST_MAIN(tst_massa)
+#include "tst_massa.moc"

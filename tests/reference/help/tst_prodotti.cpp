@@ -1,0 +1,258 @@
+#include "platform/shellopen.h"
+#include "reference/help/listino.h"
+#include "reference/help/prodotti.h"
+#include "shell/modzelvo.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace testsupport;
+
+namespace {
+// A price list of n products with the given count line; product i costs 10 * i and 9 * i.
+QByteArray listinoDi(int n, const QByteArray& count = {}) {
+    QByteArray text = "\"2011\"," + (count.isEmpty() ? QByteArray::number(n) : count) + "\r\n";
+    for (int i = 1; i <= n; ++i)
+        text += "\"prog" + QByteArray::number(i) + "\",\"argomento " + QByteArray::number(i) + "\"," +
+                QByteArray::number(10 * i) + "," + QByteArray::number(9 * i) + "\r\n";
+    return text;
+}
+
+QStringList colonna(QLabel* const (&cells)[prodotti::Righe + 1]) {
+    QStringList texts;
+    for (int i = 1; i <= prodotti::Righe; ++i)
+        texts << cells[i]->text();
+    return texts;
+}
+} // namespace
+
+class TestProdotti : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+
+    void scrivi(const QByteArray& bytes) {
+        QFile file(dir_.filePath(QStringLiteral("listino.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    prodotti* apri() { return qobject_cast<prodotti*>(forms::show(QStringLiteral("prodotti"))); }
+
+private slots:
+    void initTestCase() {
+        initialise();
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+    }
+    void cleanupTestCase() { QDir::setCurrent(previous_); }
+    void cleanup() {
+        unloadAll();
+        QFile::remove(dir_.filePath(QStringLiteral("listino.txt")));
+        word::Application::clearRecentDocuments();
+        shellopen::setOpener(nullptr);
+    }
+
+    void twentyThree_scrollsFromOneToFourteen() {
+        scrivi(listinoDi(23));
+        prodotti* p = apri();
+        QCOMPARE(p->numeroprodotti, 23);
+        QCOMPARE(p->Label10->text(), QStringLiteral("2011"));
+        QCOMPARE(ModZelvo::intestazionelistino, QStringLiteral("2011"));
+        QCOMPARE(p->VScroll1->minimum(), 1);
+        QCOMPARE(p->VScroll1->maximum(), 14);
+        QCOMPARE(p->nom[1]->text(), QStringLiteral("prog1"));
+        p->VScroll1->setValue(14);
+        QCOMPARE(p->primariga, 14);
+        QCOMPARE(p->num[1]->text(), QStringLiteral("14"));
+        QCOMPARE(p->nom[1]->text(), QStringLiteral("prog14"));
+        QCOMPARE(p->num[10]->text(), QStringLiteral("23"));
+        QCOMPARE(p->argom[10]->text(), QStringLiteral("argomento 23"));
+        QCOMPARE(p->eur[10]->text(), QStringLiteral("230"));
+        QCOMPARE(p->off[10]->text(), QStringLiteral("207"));
+        QVERIFY(!p->Label8->text().startsWith(QStringLiteral("Listino")));
+    }
+
+    void chiudiThenReopen_keepsTheTopRowWithoutReading() {
+        scrivi(listinoDi(23));
+        prodotti* p = apri();
+        p->VScroll1->setValue(5);
+        QTest::mouseClick(p->cmdchiudi, Qt::LeftButton);
+        QVERIFY(!p->isVisible());
+        scrivi(listinoDi(3));
+        p->cmdSommario_Click();
+        qobject_cast<QWidget*>(forms::find(QStringLiteral("sommario")))->findChild<QPushButton*>(QStringLiteral("puls(11)"))->click();
+        QCOMPARE(forms::find(QStringLiteral("prodotti")), p);
+        QCOMPARE(p->nom[1]->text(), QStringLiteral("prog5"));
+        QCOMPARE(p->numeroprodotti, 23);
+    }
+
+    void exactlyTen_cannotScroll() {
+        scrivi(listinoDi(10));
+        prodotti* p = apri();
+        QCOMPARE(p->VScroll1->maximum(), 1);
+        QCOMPARE(colonna(p->nom).last(), QStringLiteral("prog10"));
+    }
+
+    void fewerThanTen_leavesEmptyRowsAndNoScroll() {
+        scrivi(listinoDi(4));
+        prodotti* p = apri();
+        QCOMPARE(p->VScroll1->maximum(), 1);
+        QCOMPARE(p->VScroll1->value(), 1);
+        QCOMPARE(colonna(p->num),
+                 (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+        QCOMPARE(p->nom[4]->text(), QStringLiteral("prog4"));
+        QCOMPARE(p->nom[5]->text(), QString());
+        QCOMPARE(p->eur[10]->text(), QString());
+    }
+
+    void prices_showWithCommaAndPrintWithTwoDecimals() {
+        scrivi("\"listino\",3\r\n"
+               "\"ALFA\",\"uno\",120.5,99\r\n"
+               "\"BETA\",\"due\",\"su richiesta\",1234.5\r\n"
+               "\"GAMMA, PIU\",\"tre, con virgola\",  7.25 , 0.5\r\n");
+        prodotti* p = apri();
+        QCOMPARE(p->eur[1]->text(), QStringLiteral("120,5"));
+        QCOMPARE(p->eur[2]->text(), QStringLiteral("su richiesta"));
+        QCOMPARE(p->nom[3]->text(), QStringLiteral("GAMMA, PIU"));
+        QCOMPARE(p->argom[3]->text(), QStringLiteral("tre, con virgola"));
+        QCOMPARE(p->eur[3]->text(), QStringLiteral("7,25"));
+
+        QTest::mouseClick(p->cmdstampa, Qt::LeftButton);
+        word::Document* doc = ModZelvo::documentoword;
+        QCOMPARE(doc->paragraphTexts().mid(0, 4),
+                 (QStringList{QStringLiteral("prodotti software VORTANEL"), QString(),
+                              QStringLiteral("acquistabili dalla pagina http://www.vortanel.example/acquisti.htm"),
+                              QString()}));
+        QCOMPARE(doc->tableCount(), 1);
+        word::Table* t = doc->table(1);
+        QCOMPARE(t, ModZelvo::tabellaword);
+        QCOMPARE(t->rowCount(), 4);
+        QCOMPARE(t->columnCount(), 5);
+        QCOMPARE(t->fontSize, 8.0);
+        QCOMPARE(t->autoFormat, 9);
+        QCOMPARE(t->cell(1, 3).text, QStringLiteral("argomento trattato                    "));
+        QCOMPARE(t->cell(1, 3).text.size(), 38);
+        QCOMPARE(t->cell(2, 1).text, QStringLiteral(" 1"));
+        QCOMPARE(t->cell(4, 1).text, QStringLiteral(" 3"));
+        QCOMPARE(t->cell(2, 4).text, QStringLiteral("120,50"));
+        QCOMPARE(t->cell(2, 5).text, QStringLiteral("99,00"));
+        QCOMPARE(t->cell(3, 4).text, QStringLiteral("su richiesta"));
+        QCOMPARE(t->cell(3, 5).text, QStringLiteral("1.234,50"));
+        QCOMPARE(t->cell(4, 5).text, QStringLiteral("0,50"));
+        for (int r = 1; r <= 4; ++r) {
+            QCOMPARE(t->cell(r, 4).alignment, word::AlignRight);
+            QCOMPARE(t->cell(r, 5).alignment, word::AlignRight);
+            QCOMPARE(t->cell(r, 3).alignment, word::AlignLeft);
+        }
+    }
+
+    void malformedFiles_giveAMessage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("products");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("count above 100") << listinoDi(120) << 100 << 91
+                                         << "Il file listino.txt annuncia 120 prodotti: sono mostrati soltanto i primi 100.";
+        QTest::newRow("shorter than count") << listinoDi(12, "23") << 12 << 3
+                                            << "Il file listino.txt annuncia 23 prodotti ma ne contiene soltanto 12.";
+        QTest::newRow("count with a fraction") << listinoDi(5, "4.5") << 0 << 1
+                                               << "Listino non disponibile: il file listino.txt non indica un numero di "
+                                                  "prodotti valido.";
+        QTest::newRow("negative count") << listinoDi(5, "-3") << 0 << 1
+                                        << "Listino non disponibile: il file listino.txt non indica un numero di "
+                                           "prodotti valido.";
+        QTest::newRow("count is a word") << listinoDi(5, "\"molti\"") << 0 << 1
+                                         << "Listino non disponibile: il file listino.txt non indica un numero di "
+                                            "prodotti valido.";
+        QTest::newRow("empty file") << QByteArray() << 0 << 1
+                                    << "Listino non disponibile: il file listino.txt non indica un numero di "
+                                       "prodotti valido.";
+        QByteArray garbage("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0 \0\0\0 \x08\x06\0\0\0szz\xf4", 33);
+        for (int i = 0; i < 2000; ++i)
+            garbage.append(char((i * 7919 + 13) % 256));
+        QTest::newRow("binary garbage") << garbage << 0 << 1
+                                        << "Listino non disponibile: il file listino.txt non indica un numero di "
+                                           "prodotti valido.";
+    }
+    void malformedFiles_giveAMessage() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, products);
+        QFETCH(int, maximum);
+        QFETCH(QString, notice);
+        scrivi(bytes);
+        prodotti* p = apri();
+        QCOMPARE(p->numeroprodotti, products);
+        QCOMPARE(p->VScroll1->maximum(), maximum);
+        QCOMPARE(p->Label8->text(), notice);
+        p->VScroll1->setValue(maximum);
+        QCOMPARE(p->num[10]->text(), QString::number(maximum + 9));
+        // The printout still works on what was read.
+        p->cmdstampa_Click();
+        QCOMPARE(ModZelvo::tabellaword->rowCount(), products + 1);
+    }
+
+    void missingFile_saysSoAndShowsAnEmptyList() {
+        prodotti* p = apri();
+        QCOMPARE(p->numeroprodotti, 0);
+        QCOMPARE(p->Label8->text(),
+                 QStringLiteral("Listino non disponibile: il file listino.txt non si trova nella cartella corrente."));
+        QVERIFY(p->Label8->toolTip().contains(QStringLiteral("listino.txt")));
+        QCOMPARE(p->nom[1]->text(), QString());
+        QCOMPARE(p->Label10->text(), QString());
+    }
+
+    void reader_handlesTheSequentialForm() {
+        // Line ends and commas both close a field; blank lines between records are skipped.
+        const listino l = listino::analizza(QStringLiteral("2011\n2,\"A\"\r\n\"a, b\"\n\n1e2\n\"x\"junk,\"B\",\"c\",-3.5,.5"));
+        QCOMPARE(l.esito, listino::Esito::Completo);
+        QCOMPARE(listino::testo(l.intestazione), QStringLiteral("2011"));
+        QCOMPARE(l.prodotti.size(), size_t(2));
+        QCOMPARE(listino::testo(l.prodotti[0].argomento), QStringLiteral("a, b"));
+        QCOMPARE(listino::testo(l.prodotti[0].prezzolistino), QStringLiteral("100"));
+        QCOMPARE(listino::testo(l.prodotti[0].prezzoofferta), QStringLiteral("x"));
+        QCOMPARE(listino::testo(l.prodotti[1].prezzolistino), QStringLiteral("-3,5"));
+        QCOMPARE(listino::importo(l.prodotti[1].prezzoofferta), QStringLiteral("0,50"));
+        // An unclosed quote runs to the end of the file without harm.
+        const listino aperto = listino::analizza(QStringLiteral("\"h\",1\n\"senza fine,\"t\",1,2"));
+        QCOMPARE(aperto.esito, listino::Esito::Completo);
+        QCOMPARE(listino::testo(aperto.prodotti[0].nome), QStringLiteral("senza fine,"));
+    }
+
+    void shellAddresses_areHandedOverExactly() {
+        scrivi(listinoDi(2));
+        QStringList opened;
+        shellopen::setOpener([&opened](const QString& address) {
+            opened << address;
+            return true;
+        });
+        prodotti* p = apri();
+        QTest::mouseClick(p->Command1, Qt::LeftButton);
+        QTest::mouseClick(p->Command2, Qt::LeftButton);
+        QCOMPARE(opened, (QStringList{QStringLiteral("http://www.vortanel.example/catalogo.htm"),
+                                      QStringLiteral("mailto: info@vortanel.example")}));
+        QCOMPARE(p->Command1->text(), QStringLiteral("Sito: www.vortanel.example"));
+        QCOMPARE(p->Command2->text(), QStringLiteral("Email: info@vortanel.example"));
+        QCOMPARE(p->Link(QStringLiteral("x")), 1);
+    }
+
+    void sampleFile_readsComplete() {
+        const listino l = listino::leggi(qEnvironmentVariable("ZELVO_SOURCE_DIR") + QStringLiteral("/resources/listino.txt"));
+        QCOMPARE(l.esito, listino::Esito::Completo);
+        QCOMPARE(l.prodotti.size(), size_t(23));
+        for (const listino::Prodotto& p : l.prodotti) {
+            QVERIFY(std::holds_alternative<QString>(p.nome));
+            QVERIFY(std::holds_alternative<double>(p.prezzolistino));
+            QVERIFY(std::holds_alternative<double>(p.prezzoofferta));
+        }
+    }
+};
+
+QTEST_MAIN(TestProdotti)
+#include "tst_prodotti.moc"

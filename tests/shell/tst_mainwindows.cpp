@@ -1,0 +1,97 @@
+#include "composer/menu.h"
+#include "platform/forms.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class tst_mainwindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testsupport::initialise(); }
+    void cleanup() { testsupport::unloadAll(); }
+
+    void dieta_Click_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("shares");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("1 mediterranea") << 1 << "Zelvo: elaborazione dei menu (per una dieta mediterranea)"
+                                        << QStringList{"60-63", "25", "12-15"} << "";
+        QTest::newRow("2 italiana") << 2 << "Zelvo: elaborazione dei menu (per una dieta italiana)"
+                                    << QStringList{"50", "30", "20"} << "";
+        QTest::newRow("3 zona shows grasso") << 3 << "Zelvo: elaborazione dei menu (per una dieta a zona)"
+                                             << QStringList{"40", "30", "30"} << "grasso";
+        QTest::newRow("4 zona shows blocchi") << 4 << "Zelvo: elaborazione dei menu (per una dieta a zona)"
+                                              << QStringList{"40", "30", "30"} << "blocchi";
+        QTest::newRow("out of range is 1") << 9 << "Zelvo: elaborazione dei menu (per una dieta mediterranea)"
+                                           << QStringList{"60-63", "25", "12-15"} << "";
+    }
+    void dieta_Click() {
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, shares);
+        QFETCH(QString, shown);
+        testsupport::MessageBoxes boxes;
+        auto* composer = forms::get<menu>(QStringLiteral("menu"));
+        int zone = 3;
+        composer->dieta_Click(zone);
+        testsupport::unloadAll();
+        composer = forms::get<menu>(QStringLiteral("menu"));
+        composer->dieta_Click(index);
+        QCOMPARE(composer->windowTitle(), caption);
+        QCOMPARE(composer->schemadieta(), index);
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(composer->consigliato[i]->text(), shares[i - 1]);
+        // The composer never shows itself.
+        QVERIFY(!composer->isVisible());
+        if (!shown.isEmpty() && forms::isRegistered(shown))
+            QVERIFY(forms::find(shown) && forms::find(shown)->isVisible());
+        for (const QString& other : {QStringLiteral("grasso"), QStringLiteral("blocchi")})
+            if (other != shown)
+                QVERIFY(!forms::isLoaded(other));
+    }
+
+    void composer_startsMediterranean() {
+        auto* composer = forms::get<menu>(QStringLiteral("menu"));
+        QCOMPARE(composer->consigliato[1]->text(), QStringLiteral("60-63"));
+        QCOMPARE(composer->findChild<QPushButton*>(QStringLiteral("esco"))->text(), QStringLiteral("&USCITA"));
+        QCOMPARE(composer->findChild<QLabel*>(QStringLiteral("passo"))->toolTip(),
+                 QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    }
+
+    void openers_showTheirWindows_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("menu BMI") << "menu" << "calcolatore(1)" << "massa";
+        QTest::newRow("menu alimento") << "menu" << "intestazione(1)" << "alimentari";
+        QTest::newRow("menu kcal") << "menu" << "intestazione(6)" << "fabbisogno";
+        QTest::newRow("tabella colesterolo") << "tabella" << "intestazione(5)" << "appcolesterolo";
+        QTest::newRow("composizione vit.C") << "composizione" << "intestazione(12)" << "appvitC";
+        QTest::newRow("composizione guida") << "composizione" << "guidainlinea" << "sommario";
+    }
+    void openers_showTheirWindows() {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, target);
+        testsupport::MessageBoxes boxes;
+        QWidget* form = forms::show(window);
+        auto* b = form->findChild<QPushButton*>(button);
+        QVERIFY2(b, qPrintable(button));
+        b->click();
+        if (forms::isRegistered(target)) {
+            QVERIFY(forms::find(target) && forms::find(target)->isVisible());
+            QVERIFY(boxes.shown().isEmpty());
+        } else {
+            // A window this build lacks is announced, never a silent button.
+            QCOMPARE(boxes.shown().size(), 1);
+            QVERIFY(boxes.shown()[0].text.contains(target));
+        }
+        QVERIFY(form->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_mainwindows)
+#include "tst_mainwindows.moc"
