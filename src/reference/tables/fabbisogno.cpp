@@ -1,7 +1,7 @@
 #include "fabbisogno.h"
 
-#include "pulsantestampa.h"
 #include "reference/common/barraargomenti.h"
+#include "reference/common/pulsantestampa.h"
 
 #include "platform/controls.h"
 #include "platform/msgbox.h"
@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <vector>
 
 namespace {
@@ -160,7 +161,7 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
         top += 360;
     }
     stampa = reference::pulsantestampa(this, 4320, 5040, 855, 735);
-    connect(stampa, &QPushButton::clicked, this, [this] { stampa_Click(); });
+    connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
 
     ordinetabulazione();
 }

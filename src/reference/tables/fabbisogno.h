@@ -6,6 +6,7 @@ class BarraArgomenti;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 
 // The daily-requirements page: fixed reference tables on energy and protein needs, the allowance box,
 // the way to four body calculators and a printout of the tables.
@@ -40,7 +41,7 @@ public:
     QPushButton* BMR = nullptr;
     QPushButton* tabpesi = nullptr;
     QPushButton* grass = nullptr;
-    QPushButton* stampa = nullptr;
+    QToolButton* stampa = nullptr;
 
 private:
     void tabellaproteine();

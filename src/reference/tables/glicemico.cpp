@@ -1,8 +1,8 @@
 #include "glicemico.h"
 
 #include "glicemicodati.h"
-#include "pulsantestampa.h"
 #include "reference/common/barraargomenti.h"
+#include "reference/common/pulsantestampa.h"
 
 #include "platform/controls.h"
 #include "platform/numbers.h"
@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 #include <algorithm>
 #include <vector>
 
@@ -45,15 +46,10 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
 
     Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Tabella dell'indice glicemico:"), 120,
                    1080, 9255, 4215);
-    Frame3->setFont(twips::sansFont(8.25, true));
-    setForeColor(Frame3, DarkBlue);
 
     Text1 = memo(Frame3, QStringLiteral("Text1"), 240, 240, 3495, 3855,
                  textfiles::resource(QStringLiteral(":/reference/tables/glicemico.txt")) +
                      QStringLiteral("\r\n"));
-    Text1->setFont(twips::sansFont(8.25));
-    // The frame's blue is for its caption only.
-    setForeColor(Text1, Black);
 
     VScroll1 = new QScrollBar(Qt::Vertical, Frame3);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
@@ -82,21 +78,20 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
         const Column& column = columns[c];
         column.cells[0] = cell(Frame3, QStringLiteral("%1(0)").arg(QLatin1String(column.name)),
                                QString::fromUtf8(headers[c]), column.left, 240, column.width, 255, Yellow);
-        setForeColor(column.cells[0], Black);
         for (int i = 1; i <= Visibili; ++i) {
             QLabel* row = cell(Frame3, QStringLiteral("%1(%2)").arg(QLatin1String(column.name)).arg(i),
                                QString(), column.left, 480 + 240 * (i - 1), column.width, 255, column.colour);
             row->setAlignment(column.alignment);
             row->setWordWrap(false);
-            setForeColor(row, Black);
             column.cells[i] = row;
         }
     }
     for (int i = 1; i <= Visibili; ++i)
         num[i]->setText(num::toText(i));
+    setFrameCaption(Frame3, DarkBlue, true);
 
     stampa = reference::pulsantestampa(this, 1200, 5400, 1095, 735);
-    connect(stampa, &QPushButton::clicked, this, [this] { stampa_Click(); });
+    connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
 
     std::vector<QWidget*> chain{aiuto, guidainlinea, stampa, Text1, VScroll1, cmdcomp, cmdtab, cmdmenu, esco};
     for (int index : Frame1->tabOrder())

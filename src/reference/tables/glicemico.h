@@ -7,6 +7,7 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 class QScrollBar;
 
 // The glycaemic-index table: 129 foods by ascending index, fifteen rows at a time, and its printout.
@@ -26,7 +27,7 @@ public:
     QGroupBox* Frame3 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     QScrollBar* VScroll1 = nullptr;
-    QPushButton* stampa = nullptr;
+    QToolButton* stampa = nullptr;
     // Index 0 is the header row.
     QLabel* num[Visibili + 1] = {};
     QLabel* ali[Visibili + 1] = {};

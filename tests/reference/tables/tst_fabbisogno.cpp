@@ -17,7 +17,7 @@ class TestFabbisogno : public QObject {
 
     static Form* apri() { return forms::show(QStringLiteral("fabbisogno")); }
     static void clic(QWidget* window, const char* name) {
-        QTest::mouseClick(child<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
         testsupport::settle();
     }
     static QLabel* etichetta(QWidget* window, const char* name) {

@@ -37,7 +37,7 @@ class TestGlicemico : public QObject {
 
     static glicemico* apri() { return qobject_cast<glicemico*>(forms::show(QStringLiteral("glicemico"))); }
     static void clic(QWidget* window, const QString& name) {
-        QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
         testsupport::settle();
     }
     static void verifyTop(QWidget* page, int first, const QString& firstName, const QString& lastName) {
