@@ -4,9 +4,9 @@
 #include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "reference/common/barraargomenti.h"
+#include "reference/common/pulsantestampa.h"
 #include "shell/stampainword.h"
 
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -23,24 +23,6 @@ FrameWindow::Setup impostazione(const Pagina& pagina) {
                    QStringLiteral("- clicca su un tasto in alto per visualizzare il rispettivo approndimento.")};
     return s;
 }
-
-// A small printer drawn in place of a picture file, so the button reads as the print command at a glance.
-QIcon stampante() {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawRect(7, 2, 10, 7);   // sheet going in
-    p.setBrush(QColor(0x80, 0x80, 0x80));
-    p.drawRect(2, 9, 20, 9);   // body
-    p.setBrush(Qt::white);
-    p.drawRect(6, 15, 12, 7);  // sheet coming out
-    p.drawLine(8, 18, 16, 18);
-    p.setBrush(Qt::green);
-    p.drawRect(18, 11, 2, 2);
-    return QIcon(pixmap);
-}
 } // namespace
 
 PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazione(pagina)), pagina_(pagina) {
@@ -56,16 +38,7 @@ PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazion
     Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setTabChangesFocus(true);
 
-    stampa = new QToolButton(this);
-    stampa->setObjectName(QStringLiteral("stampa"));
-    twips::place(stampa, 1200, 5400, 1095, 735);
-    stampa->setFont(twips::sansFont(8.25));
-    stampa->setText(QStringLiteral("&Stampa"));
-    stampa->setIcon(stampante());
-    stampa->setIconSize(QSize(24, 24));
-    stampa->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    stampa->setToolTip(QStringLiteral("cliccare per stampare i dati della finestra"));
-    mark(stampa);
+    stampa = reference::pulsantestampa(this, 1200, 5400, 1095, 735);
     connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
 
     ordinetabulazione();
