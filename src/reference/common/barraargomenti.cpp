@@ -49,7 +49,6 @@ BarraArgomenti::BarraArgomenti(QWidget* parent, int own, bool reversed) : QGroup
         cmd1[i] = controls::button(this, QStringLiteral("cmd1(%1)").arg(i), QString::fromLatin1(t.caption), t.left,
                                    t.top, t.width, t.height);
         controls::setBackColor(cmd1[i], i == own ? controls::Red : controls::Grey);
-        cmd1[i]->setFlat(true);
         connect(cmd1[i], &QPushButton::clicked, this, [this, i] {
             if (onClick)
                 onClick(i);
