@@ -1,11 +1,17 @@
 #include "register.h"
 
+#include "azona.h"
+#include "blocchi.h"
+#include "grasso.h"
 #include "massa.h"
 
 namespace calculators {
 
 void registerForms() {
     forms::registerForm(QStringLiteral("massa"), [] { return new massa; });
+    forms::registerForm(QStringLiteral("grasso"), [] { return new grasso; });
+    forms::registerForm(QStringLiteral("azona"), [] { return new azona; });
+    forms::registerForm(QStringLiteral("blocchi"), [] { return new blocchi; });
 }
 
 } // namespace calculators
