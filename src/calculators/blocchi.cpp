@@ -131,6 +131,8 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
                  textfiles::resource(QStringLiteral(":/calculators/notes/blocchi.txt")));
 
     connect(calor, &QPushButton::clicked, this, [this] { calor_Click(); });
+    // The longest hint of the calculators: at the usual size its third line falls outside the label.
+    passo->setFont(twips::sansFont(7));
 }
 
 QList<QLabel*> blocchi::valori() const {
