@@ -157,7 +157,8 @@ grasso::grasso() : FrameWindow(impostazione()) {
     }
     for (int i = 1; i <= 2; ++i) {
         zoniamo[i] = button(esiti, QStringLiteral("zoniamo(%1)").arg(i), QStringLiteral("dieta zona"),
-                            i == 1 ? 4800 : 5760, 1560, 975, 375, QStringLiteral("clicca per calcolare la dieta a zona"));
+                            i == 1 ? 4800 : 5760, 1560, 975, 375,
+                            QStringLiteral("clicca per calcolare la dieta a zona"));
         connect(zoniamo[i], &QPushButton::clicked, this, [this, i] { zoniamo_Click(i); });
     }
     assurdi = label(esiti, QStringLiteral("assurdi"), QString(), 240, 1680, 4575, 255);
