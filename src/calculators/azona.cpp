@@ -8,6 +8,7 @@
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
 #include "platform/twips.h"
+#include "celle.h"
 #include "risultati.h"
 #include "shell/modzelvo.h"
 #include "shell/openers.h"
@@ -30,23 +31,11 @@ FrameWindow::Setup impostazione() {
     return s;
 }
 
-QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                   Qt::Alignment alignment = Qt::AlignCenter) {
-    QLabel* cella = controls::cell(parent, name, caption, left, top, width, 255);
-    cella->setAlignment(alignment);
-    controls::setForeColor(cella, controls::Black);
-    return cella;
-}
-
-QLabel* valore(QWidget* parent, const QString& name, int left, int top, int width) {
-    QLabel* cella = controls::cell(parent, name, QString(), left, top, width, 255, controls::Cyan);
-    controls::setForeColor(cella, controls::Black);
-    return cella;
-}
 } // namespace
 
 azona::azona() : FrameWindow(impostazione()) {
     using namespace controls;
+    using namespace celle;
     QLabel* descrizione = label(this, QStringLiteral("Label1"),
                                 QStringLiteral("Finestra per calcolare il fabbisogno calorico giornaliero secondo la "
                                                "metodologia della dieta 'a zona'."),
@@ -57,11 +46,10 @@ azona::azona() : FrameWindow(impostazione()) {
                             3015);
     dati->setFont(twips::sansFont(8.25, true));
     setForeColor(dati, DarkBlue);
-    const Qt::Alignment destra = Qt::AlignRight | Qt::AlignVCenter;
-    didascalia(dati, QStringLiteral("Label2"), QStringLiteral("peso totale (kg) "), 120, 300, 1455, destra)
+    didascalia(dati, QStringLiteral("Label2"), QStringLiteral("peso totale (kg) "), 120, 300, 1455, Destra)
         ->setToolTip(QStringLiteral("peso della persona"));
     pes = valore(dati, QStringLiteral("pes"), 1620, 300, 855);
-    didascalia(dati, QStringLiteral("Label3"), QStringLiteral("massa magra (kg) "), 120, 660, 1455, destra)
+    didascalia(dati, QStringLiteral("Label3"), QStringLiteral("massa magra (kg) "), 120, 660, 1455, Destra)
         ->setToolTip(QStringLiteral("peso della massa magra"));
     magr = valore(dati, QStringLiteral("magr"), 1620, 660, 855);
     didascalia(dati, QStringLiteral("Label4"), QStringLiteral("attività fisica praticata ------->"), 120, 1260, 2355)
@@ -121,7 +109,7 @@ azona::azona() : FrameWindow(impostazione()) {
     int numero = 9;
     for (const Riga& riga : righe) {
         didascalia(esiti, QStringLiteral("Label%1").arg(numero++), QString::fromLatin1(riga.caption), 120, top, 1695,
-                   destra);
+                   Destra);
         *riga.grammi = valore(esiti, QString::fromLatin1(riga.nomeGrammi), 1860, top, 975);
         *riga.kcal = valore(esiti, QString::fromLatin1(riga.nomeKcal), 2880, top, 975);
         *riga.blocchi = valore(esiti, QString::fromLatin1(riga.nomeBlocchi), 3900, top, 975);

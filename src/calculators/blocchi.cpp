@@ -5,6 +5,7 @@
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
 #include "platform/twips.h"
+#include "celle.h"
 #include "risultati.h"
 #include "shell/openers.h"
 
@@ -28,20 +29,6 @@ FrameWindow::Setup impostazione() {
     return s;
 }
 
-QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                   Qt::Alignment alignment = Qt::AlignCenter) {
-    QLabel* cella = controls::cell(parent, name, caption, left, top, width, 255);
-    cella->setAlignment(alignment);
-    controls::setForeColor(cella, controls::Black);
-    return cella;
-}
-
-QLabel* valore(QWidget* parent, const QString& name, int left, int top, int width) {
-    QLabel* cella = controls::cell(parent, name, QString(), left, top, width, 255, controls::Cyan);
-    controls::setForeColor(cella, controls::Black);
-    return cella;
-}
-
 // The 16 x 16 picture of the delete buttons: a red cross.
 QIcon croce() {
     QPixmap pixmap(16, 16);
@@ -60,6 +47,7 @@ double r1(double x) { return num::roundHalfUp(x, 1); }
 
 blocchi::blocchi() : FrameWindow(impostazione()) {
     using namespace controls;
+    using namespace celle;
     QLabel* descrizione = label(this, QStringLiteral("Label1"),
                                 QStringLiteral("Finestra per ripartire in blocchi e grammi i macronutrienti calcolati "
                                                "con la dieta a zona"),
@@ -70,7 +58,6 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
                                 840, 6975, 4455);
     elementi->setFont(twips::sansFont(8.25, true));
     setForeColor(elementi, DarkBlue);
-    const Qt::Alignment destra = Qt::AlignRight | Qt::AlignVCenter;
 
     didascalia(elementi, QStringLiteral("Label2"), QStringLiteral("kcal totali giornaliere"), 120, 240, 1815);
     totale = valore(elementi, QStringLiteral("totale"), 120, 525, 1815);
@@ -84,7 +71,7 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
     for (int i = 0; i < 3; ++i) {
         const int top = 525 + i * 285;
         didascalia(elementi, QStringLiteral("Label%1").arg(5 + i), QString::fromLatin1(nutrienti[i]), 2160, top, 1455,
-                   destra);
+                   Destra);
         *totali[i] = valore(elementi, QStringLiteral("b%1").arg(i + 1), 3660, top, 1215);
     }
 
@@ -108,13 +95,13 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
         delriga[i]->setIconSize(QSize(16, 16));
         connect(delriga[i], &QPushButton::clicked, this, [this, i] { delriga_Click(i); });
         didascalia(elementi, QStringLiteral("pasto(%1)").arg(i), QString::fromLatin1(pasti[i]), sinistraPasto, top,
-                   1095, destra);
+                   1095, Destra);
         bb[i] = valore(elementi, QStringLiteral("bb(%1)").arg(i), sinistraBlocchi, top, 855);
         gr1[i] = valore(elementi, QStringLiteral("gr1(%1)").arg(i), sinistraGrammi[0], top, 975);
         gr2[i] = valore(elementi, QStringLiteral("gr2(%1)").arg(i), sinistraGrammi[1], top, 975);
         gr3[i] = valore(elementi, QStringLiteral("gr3(%1)").arg(i), sinistraGrammi[2], top, 975);
     }
-    didascalia(elementi, QStringLiteral("Label14"), QStringLiteral("totali "), sinistraPasto, 3960, 1095, destra);
+    didascalia(elementi, QStringLiteral("Label14"), QStringLiteral("totali "), sinistraPasto, 3960, 1095, Destra);
     bbt = valore(elementi, QStringLiteral("bbt"), sinistraBlocchi, 3960, 855);
     gr1t = valore(elementi, QStringLiteral("gr1t"), sinistraGrammi[0], 3960, 975);
     gr2t = valore(elementi, QStringLiteral("gr2t"), sinistraGrammi[1], 3960, 975);

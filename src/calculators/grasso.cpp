@@ -1,6 +1,7 @@
 #include "grasso.h"
 
 #include "azona.h"
+#include "celle.h"
 #include "platform/controls.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
@@ -61,17 +62,8 @@ void senzaSelezione(QComboBox* box) {
 
 QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, const QString& tip, int left,
                    int top, int width) {
-    using namespace controls;
-    QLabel* cella = cell(parent, name, caption, left, top, width, 255);
-    cella->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* cella = celle::didascalia(parent, name, caption, left, top, width, celle::Destra);
     cella->setToolTip(tip);
-    setForeColor(cella, Black);
-    return cella;
-}
-
-QLabel* risultato(QWidget* parent, const QString& name, int left, int top) {
-    QLabel* cella = controls::cell(parent, name, QString(), left, top, 975, 255, controls::Cyan);
-    controls::setForeColor(cella, controls::Black);
     return cella;
 }
 
@@ -95,8 +87,7 @@ grasso::grasso() : FrameWindow(impostazione()) {
     dati->setFont(twips::sansFont(8.25, true));
     setForeColor(dati, DarkBlue);
     for (const auto& [name, caption, left] : {std::tuple{"Label2", "donne", 240}, {"Label3", "uomini", 3600}}) {
-        QLabel* colonna = cell(dati, QString::fromLatin1(name), QString::fromLatin1(caption), left, 360, 3135, 255);
-        setForeColor(colonna, Black);
+        celle::didascalia(dati, QString::fromLatin1(name), QString::fromLatin1(caption), left, 360, 3135);
     }
     const QString tipPeso = QStringLiteral("peso della persona");
     didascalia(dati, QStringLiteral("Label4"), QStringLiteral("peso (kg) "), tipPeso, 240, 720, 2175);
@@ -126,8 +117,7 @@ grasso::grasso() : FrameWindow(impostazione()) {
     esiti->setFont(twips::sansFont(8.25, true));
     setForeColor(esiti, DarkBlue);
     for (const auto& [name, caption, left] : {std::tuple{"Label11", "donne", 4800}, {"Label12", "uomini", 5760}}) {
-        QLabel* colonna = cell(esiti, QString::fromLatin1(name), QString::fromLatin1(caption), left, 240, 975, 255);
-        setForeColor(colonna, Black);
+        celle::didascalia(esiti, QString::fromLatin1(name), QString::fromLatin1(caption), left, 240, 975);
     }
     struct Riga {
         const char* caption;
@@ -151,8 +141,8 @@ grasso::grasso() : FrameWindow(impostazione()) {
     for (const Riga& riga : righe) {
         didascalia(esiti, QStringLiteral("Label%1").arg(numero++), QString::fromLatin1(riga.caption),
                    QString::fromLatin1(riga.tip), 240, top, 4575);
-        *riga.donne = risultato(esiti, QString::fromLatin1(riga.nomeDonne), 4800, top);
-        *riga.uomini = risultato(esiti, QString::fromLatin1(riga.nomeUomini), 5760, top);
+        *riga.donne = celle::valore(esiti, QString::fromLatin1(riga.nomeDonne), 4800, top, 975);
+        *riga.uomini = celle::valore(esiti, QString::fromLatin1(riga.nomeUomini), 5760, top, 975);
         top += 240;
     }
     for (int i = 1; i <= 2; ++i) {
