@@ -139,23 +139,6 @@ private slots:
             QCOMPARE(davanti.ultima, QStringLiteral("menu"));
         }
     }
-
-    void mgras_showsTheBodyFatWindow() {
-        QTest::mouseClick(w->mgras, Qt::LeftButton);
-        QVERIFY(forms::find(QStringLiteral("grasso"))->isVisible());
-        QVERIFY(w->isVisible());
-    }
-
-    void help_threeLines() {
-        MessageBoxes boxes;
-        QTest::mouseClick(w->aiuto, Qt::LeftButton);
-        QCOMPARE(boxes.shown().size(), 1);
-        QCOMPARE(boxes.shown().first().style, 64);
-        QCOMPARE(boxes.shown().first().text,
-                 QStringLiteral("- Scegli un'opzione di attività fisica e visualizza i risultati;\r"
-                                "- clicca sul tasto 'massa grassa' per tornare a calcolare la stessa e quella magra;\r"
-                                "- clicca sul tasto 'Menu' per tornare ad elaborare i menu della dieta."));
-    }
 };
 
 QTEST_MAIN(TestAzona)

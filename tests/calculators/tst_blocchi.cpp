@@ -136,14 +136,6 @@ private slots:
         QCOMPARE(totali(), somme);
     }
 
-    void requirementFromAzona_45_3() {
-        zona->magr->setText(QStringLiteral("45,3"));
-        QTest::mouseClick(zona->lavoro[1], Qt::LeftButton);
-        QTest::mouseClick(zona->ripart, Qt::LeftButton);
-        QCOMPARE(righe(), (QStringList{"1,5", "0,8", "1,4", "1", "1,4", "1"}));
-        QCOMPARE(totali(), (QStringList{"7,1", "51", "65", "21"}));
-    }
-
     void deleteSnacks() {
         pianifica(QStringLiteral("10,7"));
         for (int riga : {2, 4, 6})
@@ -223,13 +215,6 @@ private slots:
         QCOMPARE(w->numeropasti(), 0);
     }
 
-    void ricalcolaCalorie_showsAzona() {
-        forms::show(QStringLiteral("blocchi"));
-        QTest::mouseClick(w->calor, Qt::LeftButton);
-        QVERIFY(zona->isVisible());
-        QVERIFY(w->isVisible());
-    }
-
     void everyProteinBlockValue_showsWholeTenths() {
         // Every value the zone-diet window can hand over up to 100 blocks, in tenths.
         for (int p = 1; p <= 1000; ++p) {
@@ -257,15 +242,6 @@ private slots:
                 QCOMPARE(w->bbt->text(), QStringLiteral("0"));
             }
         }
-    }
-
-    void help_twoLines() {
-        MessageBoxes boxes;
-        QTest::mouseClick(w->aiuto, Qt::LeftButton);
-        QCOMPARE(boxes.shown().size(), 1);
-        QCOMPARE(boxes.shown().first().text,
-                 QStringLiteral("- La finestra è di sola lettura;\r- clicca sul tasto Menu per elaborare i vari menu "
-                                "della dieta con i dati di questa finestra."));
     }
 };
 

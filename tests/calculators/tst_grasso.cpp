@@ -265,19 +265,6 @@ private slots:
         QVERIFY(zona->magr->text().isEmpty());
         QVERIFY(zona->pes->text().isEmpty());
     }
-
-    void help_linesJoinedByCarriageReturn() {
-        MessageBoxes boxes;
-        QTest::mouseClick(w->aiuto, Qt::LeftButton);
-        QCOMPARE(boxes.shown().size(), 1);
-        const msgbox::Shown box = boxes.shown().first();
-        QCOMPARE(box.style, 64);
-        QVERIFY(!box.text.contains(QLatin1Char('\n')));
-        const QStringList lines = box.text.split(QChar(13));
-        QCOMPARE(lines.size(), 5);
-        for (const QString& line : lines)
-            QVERIFY(line.startsWith(QStringLiteral("- ")));
-    }
 };
 
 QTEST_MAIN(TestGrasso)
