@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QLabel;
+class QWidget;
+
+// The bordered cells of the zone-diet windows: yellow captions and cyan values, 255 twips high, black text.
+namespace celle {
+
+QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                   Qt::Alignment alignment = Qt::AlignCenter);
+QLabel* valore(QWidget* parent, const QString& name, int left, int top, int width);
+
+// Row captions end with a blank and stand against their values.
+constexpr Qt::Alignment Destra = Qt::AlignRight | Qt::AlignVCenter;
+
+} // namespace celle

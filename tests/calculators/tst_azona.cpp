@@ -1,0 +1,145 @@
+#include "calculators/azona.h"
+#include "composer/menu.h"
+#include "davanti.h"
+#include "shell/modzelvo.h"
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace testsupport;
+
+
+// The zone-diet requirement window: activity clicks on a lean mass handed over as text.
+class TestAzona : public QObject {
+    Q_OBJECT
+private:
+    azona* w = nullptr;
+    void scegli(int indice) { QTest::mouseClick(w->lavoro[indice], Qt::LeftButton); }
+    QStringList risultati() const {
+        return {w->gr->text(),     w->grc->text(),   w->grg->text(),   w->calp->text(),
+                w->calc->text(),   w->calg->text(),  w->totale->text(), w->blocp->text(),
+                w->blocc->text(),  w->blocg->text()};
+    }
+
+private slots:
+    void initTestCase() { initialise(); }
+    void init() {
+        unloadAll();
+        w = qobject_cast<azona*>(forms::show(QStringLiteral("azona")));
+        QVERIFY(w);
+    }
+    void cleanupTestCase() { unloadAll(); }
+
+    void workedExamples_data() {
+        QTest::addColumn<QString>("magra");
+        QTest::addColumn<int>("attivita");
+        QTest::addColumn<QStringList>("attesi");
+        QTest::newRow("50, moderate training")
+            << "50" << 3 << QStringList{"75", "96", "32", "300", "384", "288", "972", "10,7", "10,7", "10,7"};
+        QTest::newRow("45,3, none") << "45,3" << 1
+                                    << QStringList{"50", "64", "21", "200", "256", "189", "645", "7,1", "7,1", "7"};
+        QTest::newRow("1,2 is enough") << "1,2" << 1
+                                       << QStringList{"1", "1", "0", "4", "4", "0", "8", "0,1", "0,1", "0"};
+    }
+    void workedExamples() {
+        QFETCH(QString, magra);
+        QFETCH(int, attivita);
+        QFETCH(QStringList, attesi);
+        w->magr->setText(magra);
+        scegli(attivita);
+        QVERIFY(w->lavoro[attivita]->isChecked());
+        QCOMPARE(risultati(), attesi);
+    }
+
+    void proteinGrams_everyActivity() {
+        w->magr->setText(QStringLiteral("50"));
+        const QStringList attesi{"55", "65", "75", "85", "95", "105", "115"};
+        for (int i = 1; i <= 7; ++i) {
+            scegli(i);
+            QCOMPARE(w->gr->text(), attesi[i - 1]);
+        }
+    }
+
+    void protein_roundsThroughItsCaption() {
+        w->magr->setText(QStringLiteral("45"));
+        scegli(7);
+        // 45 x 2.3 is a hair below 103.5 in binary; its caption reads 103,5.
+        QCOMPARE(w->gr->text(), QStringLiteral("104"));
+        scegli(1);
+        QCOMPARE(w->gr->text(), QStringLiteral("50"));
+    }
+
+    void noLeanMass_computesNothing_data() {
+        QTest::addColumn<QString>("magra");
+        QTest::newRow("empty") << "";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("below 1 kg") << "0,8";
+        QTest::newRow("negative") << "-51,49";
+    }
+    void noLeanMass_computesNothing() {
+        QFETCH(QString, magra);
+        w->magr->setText(QStringLiteral("50"));
+        scegli(3);
+        const QStringList prima = risultati();
+        w->magr->setText(magra);
+        scegli(5);
+        QCOMPARE(risultati(), prima);
+        QVERIFY(w->lavoro[5]->isChecked());
+    }
+
+    void newLeanMass_waitsForAClick() {
+        w->magr->setText(QStringLiteral("50"));
+        scegli(3);
+        w->magr->setText(QStringLiteral("45,3"));
+        QCOMPARE(w->gr->text(), QStringLiteral("75"));
+        // Clicking the option already chosen recomputes with the new lean mass.
+        scegli(3);
+        QCOMPARE(w->gr->text(), QStringLiteral("68"));
+    }
+
+    void hugeLeanMass_keepsTheLastResults() {
+        w->magr->setText(QStringLiteral("50"));
+        scegli(3);
+        const QStringList prima = risultati();
+        w->magr->setText(QStringLiteral("1E+308"));
+        scegli(7);
+        QCOMPARE(risultati(), prima);
+    }
+
+    void ripartisci_beforeAnyResult_isRefused() {
+        MessageBoxes boxes;
+        QTest::mouseClick(w->ripart, Qt::LeftButton);
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown().first().text,
+                 QStringLiteral("Non vi è nulla da ripartire: scegliere il tipo di attività."));
+        QCOMPARE(boxes.shown().first().style, 16);
+        QCOMPARE(boxes.shown().first().title, ModZelvo::titoloaiuto);
+        QVERIFY(!forms::isLoaded(QStringLiteral("blocchi")));
+    }
+
+    void menu_switchesTheComposerToZoneEveryTime() {
+        auto* composer = qobject_cast<menu*>(forms::show(QStringLiteral("menu")));
+        QVERIFY(composer);
+        Davanti davanti;
+        for (int volta = 0; volta < 2; ++volta) {
+            QTest::mouseClick(composer->dieta[1], Qt::LeftButton);
+            QCOMPARE(composer->schemadieta(), 1);
+            QTest::mouseClick(w->cmdmenu, Qt::LeftButton);
+            QCOMPARE(composer->schemadieta(), 3);
+            QCOMPARE(composer->windowTitle(), QStringLiteral("Zelvo: elaborazione dei menu (per una dieta a zona)"));
+            QCOMPARE(composer->consigliato[1]->text(), QStringLiteral("40"));
+            QCOMPARE(composer->consigliato[2]->text(), QStringLiteral("30"));
+            QCOMPARE(composer->consigliato[3]->text(), QStringLiteral("30"));
+            QVERIFY(forms::find(QStringLiteral("grasso"))->isVisible());
+            QVERIFY(w->isVisible());
+            QCOMPARE(davanti.ultima, QStringLiteral("menu"));
+        }
+    }
+};
+
+QTEST_MAIN(TestAzona)
+#include "tst_azona.moc"
