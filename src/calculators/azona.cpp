@@ -121,7 +121,7 @@ azona::azona() : FrameWindow(impostazione()) {
                     QStringLiteral("clicca per ripartire le calorie in blocchi e pasti"));
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
-    Text1 = memo(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
+    Text1 = controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
                  textfiles::resource(QStringLiteral(":/calculators/notes/azona.txt")));
 
     connect(ripart, &QPushButton::clicked, this, [this] { ripart_Click(); });

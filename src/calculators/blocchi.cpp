@@ -114,7 +114,7 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
     setForeColor(consiglio, Black);
 
     QGroupBox* note = frame(this, QStringLiteral("Frame2"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
-    Text1 = memo(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
+    Text1 = controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
                  textfiles::resource(QStringLiteral(":/calculators/notes/blocchi.txt")));
 
     connect(calor, &QPushButton::clicked, this, [this] { calor_Click(); });

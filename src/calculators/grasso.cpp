@@ -155,7 +155,7 @@ grasso::grasso() : FrameWindow(impostazione()) {
     setForeColor(assurdi, Red);
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
-    Text1 = memo(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
+    Text1 = controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
                  textfiles::resource(QStringLiteral(":/calculators/notes/grasso.txt")));
 
     connect(pesod, &QLineEdit::textChanged, this, [this] { pesod_change(); });
