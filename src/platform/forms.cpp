@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QHash>
 #include <QPointer>
 #include <QTimer>
@@ -22,6 +23,13 @@ void Form::closeEvent(QCloseEvent* event) {
     event->accept();
     const QString name = objectName();
     QTimer::singleShot(0, [name] { forms::unload(name); });
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Windows that only hide (the help index, the tips) must not leave the program running unseen.
+    if (!event->spontaneous())
+        forms::quitIfNothingVisible();
 }
 
 namespace forms {

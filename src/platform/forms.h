@@ -22,6 +22,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 };
 
 // The registry of the program's windows: every window is created, shown and unloaded through it.
