@@ -72,11 +72,7 @@ void tst_basale::load_showsCaptionsListAndHelp() {
     QCOMPARE(w->dispend[3]->geometry().left(), twips::px(3960));
     QCOMPARE(testsupport::child<QLabel>(w, QStringLiteral("Label3"))->toolTip(), QStringLiteral("età"));
 
-    QTest::mouseClick(w->aiuto, Qt::LeftButton);
-    QCOMPARE(boxes.shown().size(), 1);
-    QCOMPARE(boxes.shown().first().style, 64);
-    QCOMPARE(boxes.shown().first().title, ModZelvo::titoloaiuto);
-    QCOMPARE(boxes.shown().first().text,
+    QCOMPARE(testsupport::helpBox(boxes, w->aiuto),
              QStringLiteral(
                  "- Scegliere il sesso;\r- digitare l'età in anni;\r- digitare il proprio peso in "
                  "chilogrammi;\r- visualizzare il risultato del metabolismo basale;\r- clicca sul tasto "

@@ -77,11 +77,7 @@ void tst_pesi::load_showsCaptionsHeadersAndHelp() {
     QCOMPARE(testsupport::child<QLabel>(w, QStringLiteral("robustadonne"))->geometry(),
              twips::rect(3240, 480, 1215, 240));
 
-    QTest::mouseClick(w->aiuto, Qt::LeftButton);
-    QCOMPARE(boxes.shown().size(), 1);
-    QCOMPARE(boxes.shown().first().style, 64);
-    QCOMPARE(boxes.shown().first().title, ModZelvo::titoloaiuto);
-    QCOMPARE(boxes.shown().first().text,
+    QCOMPARE(testsupport::helpBox(boxes, w->aiuto),
              QStringLiteral(
                  "- La finestra è di sola lettura;\r- leggere il peso ideale in corrispondenza della "
                  "propria altezza;\r- i dati si rifesricono a tre tipologie di fisico per ogni sesso;\r- "

@@ -5,6 +5,7 @@
 #include "shell/modzelvo.h"
 #include "zelvo.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -24,6 +25,21 @@ MessageBoxes::MessageBoxes() {
 }
 
 MessageBoxes::~MessageBoxes() { msgbox::setAnswerer(nullptr); }
+
+QString helpBox(MessageBoxes& boxes, QAbstractButton* button) {
+    boxes.clear();
+    QTest::mouseClick(button, Qt::LeftButton);
+    if (boxes.shown().size() != 1) {
+        QTest::qFail("expected exactly one message box", __FILE__, __LINE__);
+        return {};
+    }
+    const msgbox::Shown& box = boxes.shown().first();
+    if (box.style != msgbox::Information || box.title != ModZelvo::titoloaiuto) {
+        QTest::qFail("the help box is not an information box titled for help", __FILE__, __LINE__);
+        return {};
+    }
+    return box.text;
+}
 
 void initialise() {
     static bool done = false;

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <deque>
 
+class QAbstractButton;
 class QLineEdit;
 
 namespace testsupport {
@@ -24,6 +25,10 @@ private:
     QList<msgbox::Shown> shown_;
     std::deque<int> answers_;
 };
+
+// Clicks a help button and returns the text of the one information box it shows, titled as help boxes
+// are; fails the running test otherwise.
+QString helpBox(MessageBoxes& boxes, QAbstractButton* button);
 
 // Registers every window and keeps printout windows from opening; call once per test program.
 void initialise();

@@ -27,10 +27,6 @@ class TestFabbisogno : public QObject {
 private slots:
     void initTestCase() {
         testsupport::initialise();
-        // The first topic page may not be part of this build; a stand-in lets the topic bar reach it.
-        if (!forms::isRegistered(QStringLiteral("alimentari")))
-            forms::registerForm(QStringLiteral("alimentari"),
-                                [] { return new Form(QStringLiteral("alimentari")); });
     }
     void init() { boxes.clear(); }
     void cleanup() { testsupport::unloadAll(); }

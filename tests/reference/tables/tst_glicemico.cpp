@@ -52,9 +52,6 @@ class TestGlicemico : public QObject {
 private slots:
     void initTestCase() {
         testsupport::initialise();
-        if (!forms::isRegistered(QStringLiteral("alimentari")))
-            forms::registerForm(QStringLiteral("alimentari"),
-                                [] { return new Form(QStringLiteral("alimentari")); });
     }
     void init() { boxes.clear(); }
     void cleanup() { testsupport::unloadAll(); }
