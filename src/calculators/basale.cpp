@@ -100,17 +100,7 @@ basale::basale() : FrameWindow(impostazione()) {
     didascalia(bmr, QStringLiteral("Label5"), QStringLiteral("valore del metabolismo basale in kcal"),
                QStringLiteral("metabolismo basale giornaliero"), 1440);
 
-    sesso = new QComboBox(bmr);
-    sesso->setObjectName(QStringLiteral("sesso"));
-    twips::place(sesso, 3480, 360, 1335, 315);
-    mark(sesso);
-    sesso->setEditable(true);
-    // The frame's caption style would otherwise give the typing box the default font.
-    sesso->setFont(twips::sansFont(8.25));
-    sesso->lineEdit()->setFont(sesso->font());
-    // Typed text stays as typed: no completion from the list, and never a new list entry.
-    sesso->setCompleter(nullptr);
-    sesso->setInsertPolicy(QComboBox::NoInsert);
+    sesso = editableList(bmr, QStringLiteral("sesso"), 3480, 360, 1335, 315);
 
     età = textBox(bmr, QStringLiteral("età"), 3480, 720, 1335, 315);
     peso = textBox(bmr, QStringLiteral("peso"), 3480, 1080, 1335, 315);
@@ -154,14 +144,7 @@ basale::basale() : FrameWindow(impostazione()) {
 
     connect(sesso->lineEdit(), &QLineEdit::textEdited, this, [this] {
         // Typed text leaves the list without a chosen entry, so the arrow keys start again from the top.
-        if (sesso->currentIndex() != -1) {
-            const QSignalBlocker blocker(sesso);
-            const QString typed = sesso->currentText();
-            const int cursor = sesso->lineEdit()->cursorPosition();
-            sesso->setCurrentIndex(-1);
-            sesso->setEditText(typed);
-            sesso->lineEdit()->setCursorPosition(cursor);
-        }
+        leaveUnchosen(sesso);
         sesso_Change();
     });
     connect(sesso, &QComboBox::activated, this, [this] { sesso_Click(); });

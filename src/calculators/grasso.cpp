@@ -33,31 +33,11 @@ FrameWindow::Setup impostazione() {
     return s;
 }
 
-// An editable list as the window's inputs are: typing never adds an item nor completes the text.
+// The window's inputs: editable lists of the table's measures.
 QComboBox* lista(QWidget* parent, const QString& name, int left, int top) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
+    QComboBox* box = controls::editableList(parent, name, left, top, 975, 315);
     box->setMaxVisibleItems(15);
-    twips::place(box, left, top, 975, 315);
-    box->setFont(twips::sansFont(8.25));
-    controls::mark(box);
     return box;
-}
-
-// A typed text leaves the list without a chosen item; the text and the cursor stay as typed.
-void senzaSelezione(QComboBox* box) {
-    if (box->currentIndex() < 0)
-        return;
-    QLineEdit* edit = box->lineEdit();
-    const QString text = edit->text();
-    const int cursor = edit->cursorPosition();
-    const QSignalBlocker blocker(box);
-    box->setCurrentIndex(-1);
-    edit->setText(text);
-    edit->setCursorPosition(cursor);
 }
 
 QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, const QString& tip, int left,
@@ -249,7 +229,7 @@ void grasso::anche_Click() {
 }
 
 void grasso::anche_Change() {
-    senzaSelezione(anche);
+    controls::leaveUnchosen(anche);
     anche_Click();
 }
 
@@ -259,7 +239,7 @@ void grasso::addome_Click() {
 }
 
 void grasso::addome_Change() {
-    senzaSelezione(addome);
+    controls::leaveUnchosen(addome);
     addome_Click();
 }
 
@@ -269,7 +249,7 @@ void grasso::altezza_Click() {
 }
 
 void grasso::altezza_Change() {
-    senzaSelezione(altezza);
+    controls::leaveUnchosen(altezza);
     altezza_Click();
 }
 
@@ -279,7 +259,7 @@ void grasso::peso_Click() {
 }
 
 void grasso::peso_Change() {
-    senzaSelezione(peso);
+    controls::leaveUnchosen(peso);
     peso_Click();
 }
 

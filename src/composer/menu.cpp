@@ -43,7 +43,7 @@ menu::menu() : FinestraPrincipale(impostazione()) {
     using namespace controls;
     QGroupBox* schemi = frame(this, QStringLiteral("Frame1"), QStringLiteral("schema dietetico"), 120, Top + 960, 5415,
                               1455);
-    const char* captions[] = {"", "dieta &mediterranea", "dieta &italiana", "dieta a &zona", "&blocchi a zona"};
+    const char* captions[] = {"", "dieta &mediterranea", "dieta &italiana", "dieta a &zona", "b&locchi a zona"};
     const char* tips[] = {"", "schema per una dieta mediterranea", "schema per una dieta italiana",
                           "schema per una dieta a zona: calcola prima il grasso corporeo",
                           "schema per una dieta a zona: ripartizione in blocchi"};
@@ -70,7 +70,7 @@ menu::menu() : FinestraPrincipale(impostazione()) {
         {QStringLiteral("&BMI"), QStringLiteral("massa"), QStringLiteral("indice di massa corporea")},
         {QStringLiteral("BM&R"), QStringLiteral("basale"), QStringLiteral("metabolismo basale e dispendio giornaliero")},
         {QStringLiteral("&pesi ideali"), QStringLiteral("pesi"), QStringLiteral("tabella dei pesi ideali")},
-        {QStringLiteral("&grasso corporeo"), QStringLiteral("grasso"), QStringLiteral("grasso corporeo e massa magra")},
+        {QStringLiteral("grasso &corporeo"), QStringLiteral("grasso"), QStringLiteral("grasso corporeo e massa magra")},
     };
     for (int i = 1; i <= 4; ++i)
         calcolatori[i] = apertura(calcoli, QStringLiteral("calcolatore(%1)").arg(i), openers[i - 1],

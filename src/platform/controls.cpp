@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include <QKeyEvent>
+
 namespace controls {
 
 QColor vb(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
@@ -63,6 +65,8 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, in
                      const QString& text) {
     auto* widget = placed(new QPlainTextEdit(parent), name, left, top, width, height);
     widget->setReadOnly(true);
+    // Tab moves on, so the keyboard reaches every control after the box.
+    widget->setTabChangesFocus(true);
     widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     widget->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QString shown = text;
@@ -89,6 +93,57 @@ QPlainTextEdit* note(QWidget* parent, const QString& name, int left, int top, in
         paragraphs << current.join(QLatin1Char(' '));
     widget->setPlainText(paragraphs.join(QStringLiteral("\n\n")));
     return widget;
+}
+
+namespace {
+// Keeps an editable list from choosing an item by Return or by a wheel turned over it in passing.
+class ChoiceGuard : public QObject {
+public:
+    explicit ChoiceGuard(QComboBox* box) : QObject(box), box_(box) {
+        box->installEventFilter(this);
+        box->lineEdit()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                return true;
+        } else if (event->type() == QEvent::Wheel) {
+            if (!box_->hasFocus() && !box_->lineEdit()->hasFocus())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QComboBox* box_;
+};
+} // namespace
+
+QComboBox* editableList(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    auto* box = placed(new QComboBox(parent), name, left, top, width, height);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    // A parent's style would otherwise give the typing box the default font.
+    box->lineEdit()->setFont(box->font());
+    box->setFocusPolicy(Qt::StrongFocus);
+    new ChoiceGuard(box);
+    return box;
+}
+
+void leaveUnchosen(QComboBox* box) {
+    if (box->currentIndex() < 0)
+        return;
+    QLineEdit* edit = box->lineEdit();
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
 }
 
 void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -42,6 +43,11 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, in
 // paragraph and wraps them at its own width; empty lines still divide the paragraphs.
 QPlainTextEdit* note(QWidget* parent, const QString& name, int left, int top, int width, int height,
                      const QString& text);
+// An editable list: typing never adds an item nor completes the text. Only choosing an item is a choice:
+// Return and Enter choose nothing, and the wheel turns the list only while it has the focus.
+QComboBox* editableList(QWidget* parent, const QString& name, int left, int top, int width, int height);
+// A typed text leaves the list without a chosen item; the text and the cursor stay as typed.
+void leaveUnchosen(QComboBox* box);
 // A frame caption in its own colour and weight, without passing either on to the controls inside.
 void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold);
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,

@@ -72,6 +72,12 @@ void registerForm(const QString& name, Factory factory) { factories().insert(nam
 
 bool isRegistered(const QString& name) { return factories().contains(name); }
 
+QStringList registeredNames() {
+    QStringList names = factories().keys();
+    names.sort();
+    return names;
+}
+
 Form* find(const QString& name) {
     auto it = findEntry(name);
     return it == loaded().end() ? nullptr : it->form.data();

@@ -32,6 +32,8 @@ using Factory = std::function<Form*()>;
 
 void registerForm(const QString& name, Factory factory);
 bool isRegistered(const QString& name);
+// Names of every registered window, sorted.
+QStringList registeredNames();
 
 // Creates the window and runs Form_Load, without showing it; returns the existing instance if loaded.
 // Returns nullptr only for a name that no window registered.

@@ -36,7 +36,6 @@ PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazion
                  textfiles::resource(pagina.resource()));
     setFrameCaption(Frame3, DarkBlue, true);
     Text1->setFocusPolicy(Qt::StrongFocus);
-    Text1->setTabChangesFocus(true);
 
     stampa = reference::pulsantestampa(this, 1200, 5400, 1095, 735);
     connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
