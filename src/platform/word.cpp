@@ -322,7 +322,7 @@ namespace {
 // The save failures users meet, in words of the program's own; the system's text is English.
 QString failureReason(int code) {
     switch (code) {
-    case ENOENT: return QStringLiteral("la cartella non esiste");
+    case ENOENT: return QStringLiteral("in questa cartella non si possono creare file");
     case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
     case EACCES:
     case EPERM: return QStringLiteral("non si hanno i permessi per scrivere in questa cartella");

@@ -254,10 +254,13 @@ private slots:
         QTemporaryDir dir;
         Application app;
         started(app);
-        DocumentWindow window(app.sharedDocument(1));
+        // The window deletes itself on closing, as it does for the user.
+        auto* window = new DocumentWindow(app.sharedDocument(1));
         dialogs::setSaveFileNameAnswer([&] { return dialogs::SaveAnswer{dir.filePath(typed), filter}; });
-        window.salvaConNome();
+        window->salvaConNome();
         dialogs::setSaveFileNameAnswer(nullptr);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{file});
         QFile saved(dir.filePath(file));
         QVERIFY(saved.open(QIODevice::ReadOnly));
