@@ -2,7 +2,7 @@
 # Installs from Debian's packages whatever the build, the program and the tests need and is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfluidsynth-dev timgm6mb-soundfont
-          fonts-dejavu-core)
+          fonts-dejavu-core qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

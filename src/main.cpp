@@ -1,3 +1,4 @@
+#include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "shell/frmsplash.h"
 #include "zelvo.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
     QApplication::setQuitOnLastWindowClosed(false);
+    dialogs::loadItalianTexts();
     registerAllForms();
     forms::setQuitWhenNoWindowVisible(true);
     forms::show(QString::fromLatin1(frmSplash::Name));

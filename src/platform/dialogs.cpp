@@ -1,29 +1,89 @@
 #include "dialogs.h"
 
+#include "msgbox.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTextDocument>
+#include <QTranslator>
 
 namespace dialogs {
 namespace {
-std::function<QString()>& saveAnswer() {
-    static std::function<QString()> answer;
+std::function<SaveAnswer()>& saveAnswer() {
+    static std::function<SaveAnswer()> answer;
     return answer;
 }
 std::function<bool(QTextDocument*)>& printAnswer() {
     static std::function<bool(QTextDocument*)> answer;
     return answer;
 }
+
+// The suffixes a filter lists, lower case, in order: "Pagina HTML (*.html *.htm)" gives html, htm.
+QStringList suffixes(const QString& filter) {
+    QStringList list;
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^\\s;()]+)"));
+    for (auto it = pattern.globalMatch(filter); it.hasNext();)
+        list << it.next().captured(1).toLower();
+    return list;
+}
 } // namespace
 
-void setSaveFileNameAnswer(std::function<QString()> answer) { saveAnswer() = std::move(answer); }
+bool loadItalianTexts() {
+    // Kept for the life of the program: the application holds only a pointer to it.
+    static QTranslator translator;
+    if (!translator.isEmpty())
+        return true;
+    if (!translator.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
+void setSaveFileNameAnswer(std::function<SaveAnswer()> answer) { saveAnswer() = std::move(answer); }
 void setPrintAnswer(std::function<bool(QTextDocument*)> answer) { printAnswer() = std::move(answer); }
 
-QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filters) {
-    if (saveAnswer())
-        return saveAnswer()();
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filters);
+QString completeFileName(const QString& typed, const QString& filters, const QString& selectedFilter) {
+    QString name = typed;
+    while (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    if (QFileInfo(name).fileName().isEmpty())
+        return QString();
+    if (suffixes(filters).contains(QFileInfo(name).suffix().toLower()))
+        return name;
+    const QString filter =
+        selectedFilter.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : selectedFilter;
+    const QStringList chosen = suffixes(filter);
+    return chosen.isEmpty() ? name : name + QLatin1Char('.') + chosen.front();
+}
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                     const QString& filters) {
+    if (saveAnswer()) {
+        const SaveAnswer answer = saveAnswer()();
+        return answer.name.isEmpty() ? QString() : completeFileName(answer.name, filters, answer.filter);
+    }
+    QFileDialog dialog(parent, caption, QString(), filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The name is completed after the dialog closes, so the question about replacing a file is asked here.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(suggested);
+    while (dialog.exec() == QDialog::Accepted) {
+        const QString name =
+            completeFileName(dialog.selectedFiles().value(0), filters, dialog.selectedNameFilter());
+        if (name.isEmpty())
+            continue;
+        if (!QFileInfo::exists(name) ||
+            msgbox::show(QStringLiteral("Il file \"%1\" esiste già.\rSostituirlo?")
+                             .arg(QDir::toNativeSeparators(name)),
+                         msgbox::YesNoQuestionDefaultNo, caption) == msgbox::Yes)
+            return name;
+    }
+    return QString();
 }
 
 bool printDocument(QWidget* parent, QTextDocument* document) {

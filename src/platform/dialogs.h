@@ -9,9 +9,27 @@ class QTextDocument;
 // File and print dialogs, replaceable by tests so that no test ever waits on a modal window.
 namespace dialogs {
 
-// Returns the chosen file name, or an empty text when the user cancels.
-QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filters);
-void setSaveFileNameAnswer(std::function<QString()> answer);
+// Loads Qt's own Italian texts, so that its dialogs and standard buttons speak the program's language;
+// false when they are not installed.
+bool loadItalianTexts();
+
+// The name to save under, from what was typed in a save dialog with the given filters ("Name (*.a *.b);;...")
+// and the filter chosen there: trailing blanks and dots dropped, and unless the name already ends in a suffix
+// that one of the filters lists (in any case), the chosen filter's first suffix appended.
+QString completeFileName(const QString& typed, const QString& filters, const QString& selectedFilter);
+
+// Asks for a file to save; returns its name completed as above, or an empty text when the user cancels.
+// Replacing an existing file is confirmed first.
+QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                     const QString& filters);
+
+// What the user does in the save dialog, for tests: the typed name (empty: cancel) and the chosen filter
+// (empty: the first).
+struct SaveAnswer {
+    QString name;
+    QString filter;
+};
+void setSaveFileNameAnswer(std::function<SaveAnswer()> answer);
 
 // Shows the system print dialog and prints the document; false when the user cancels.
 bool printDocument(QWidget* parent, QTextDocument* document);

@@ -83,7 +83,9 @@ void DocumentWindow::stampa() {
 void DocumentWindow::salvaConNome() {
     const QString path = dialogs::saveFileName(
         this, QStringLiteral("Salva con nome"), QStringLiteral("documento.odt"),
-        QStringLiteral("Documento di testo OpenDocument (*.odt);;Documento PDF (*.pdf);;Pagina HTML (*.html)"));
+        QStringLiteral("Documento di testo OpenDocument (*.odt);;Rich Text Format (*.rtf);;"
+                       "Documento per Word, in Rich Text Format (*.doc);;Documento PDF (*.pdf);;"
+                       "Pagina HTML (*.html *.htm);;Testo semplice (*.txt)"));
     if (path.isEmpty())
         return;
     QString error;

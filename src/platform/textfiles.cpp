@@ -12,6 +12,16 @@ constexpr char16_t cp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 } // namespace
 
+std::optional<unsigned char> toCp1252(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<unsigned char>(u);
+    for (int i = 0; i < 32; ++i)
+        if (cp1252High[i] == u && u != 0xFFFD)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
 QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);

@@ -10,6 +10,9 @@ namespace textfiles {
 // Bytes as UTF-8, or as Windows-1252 when they are not valid UTF-8 (files from the older platform).
 QString decode(const QByteArray& bytes);
 
+// The Windows-1252 byte of a character, or nothing when that code page has none for it.
+std::optional<unsigned char> toCp1252(QChar c);
+
 // A whole text file decoded as above; nothing when it cannot be read.
 std::optional<QString> read(const QString& path);
 

@@ -1,6 +1,7 @@
 #include "word.h"
 
 #include "documentwindow.h"
+#include "docwriters.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -9,8 +10,8 @@
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 #include <QTextTable>
+#include <cerrno>
 
 namespace word {
 
@@ -317,6 +318,45 @@ std::unique_ptr<QTextDocument> Document::toTextDocument() const {
     return document;
 }
 
+namespace {
+// The save failures users meet, in words of the program's own; the system's text is English.
+QString failureReason(int code) {
+    switch (code) {
+    case ENOENT: return QStringLiteral("in questa cartella non si possono creare file");
+    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
+    case EACCES:
+    case EPERM: return QStringLiteral("non si hanno i permessi per scrivere in questa cartella");
+    case EROFS: return QStringLiteral("il disco è di sola lettura");
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("il disco è pieno");
+    case ENAMETOOLONG: return QStringLiteral("il nome del file è troppo lungo");
+    case EISDIR: return QStringLiteral("esiste già una cartella con questo nome");
+    default: return QStringLiteral("scrittura non riuscita");
+    }
+}
+
+// What stands in the way before anything is written, or an empty text when the place looks writable.
+QString obstacle(const QString& path) {
+    const QFileInfo target(path);
+    if (target.fileName().toUtf8().size() > 255)
+        return failureReason(ENAMETOOLONG);
+    if (target.isDir())
+        return failureReason(EISDIR);
+    // The nearest part of the path that exists decides: a file there means the path cannot go on.
+    QFileInfo folder(target.absolutePath());
+    while (!folder.exists() && !folder.isRoot())
+        folder = QFileInfo(folder.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("\"%1\" non è una cartella").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (folder.absoluteFilePath() != QFileInfo(target.absolutePath()).absoluteFilePath())
+        return QStringLiteral("la cartella \"%1\" non esiste").arg(QDir::toNativeSeparators(target.absolutePath()));
+    return QString();
+}
+} // namespace
+
 bool Document::saveAs(const QString& path, QString* error) const {
     const QString suffix = QFileInfo(path).suffix().toLower();
     auto fail = [&](const QString& reason) {
@@ -327,36 +367,37 @@ bool Document::saveAs(const QString& path, QString* error) const {
     };
     if (path.isEmpty())
         return fail(QStringLiteral("nome del file mancante"));
+    if (const QString reason = obstacle(path); !reason.isEmpty())
+        return fail(reason);
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const auto document = toTextDocument();
-    // Formats are written to memory first: the zip writer closes its device, which a QSaveFile forbids.
+        return fail(failureReason(errno));
     QByteArray bytes;
-    bool written = true;
-    if (suffix == QLatin1String("odt")) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QTextDocumentWriter writer(&buffer, "odf");
-        written = writer.write(document.get());
+    if (suffix == QLatin1String("doc") || suffix == QLatin1String("rtf")) {
+        bytes = docwriters::rtf(*this);
+    } else if (suffix == QLatin1String("odt")) {
+        bytes = docwriters::odt(*this);
     } else if (suffix == QLatin1String("pdf")) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setTitle(QFileInfo(path).completeBaseName());
-        document->print(&writer);
+        toTextDocument()->print(&writer);
     } else if (suffix == QLatin1String("txt")) {
         bytes = plainText().toUtf8();
     } else {
-        bytes = document->toHtml().toUtf8();
+        bytes = toTextDocument()->toHtml().toUtf8();
     }
-    written = written && file.write(bytes) == bytes.size();
-    if (!written) {
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int code = errno;
         file.cancelWriting();
-        return fail(QStringLiteral("scrittura non riuscita"));
+        return fail(failureReason(code));
     }
+    errno = 0;
     if (!file.commit())
-        return fail(file.errorString());
+        return fail(failureReason(errno));
     return true;
 }
 

@@ -123,8 +123,9 @@ public:
     Table* table(int n) const;
     // Select: the whole document becomes the selection.
     void select();
-    // SaveAs: the format follows the extension (.odt, .pdf, .html/.htm, .txt; .doc is written as HTML).
-    // On failure returns false, leaves any existing file untouched and sets an Italian message.
+    // SaveAs: the format follows the extension, in any case: .odt, .pdf, .rtf and .doc (Rich Text), .txt,
+    // anything else HTML. On failure returns false, leaves any existing file untouched and sets an Italian
+    // message.
     bool saveAs(const QString& path, QString* error = nullptr) const;
 
     // Inspection, for the document window and for tests.

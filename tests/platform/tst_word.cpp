@@ -1,9 +1,15 @@
+#include "platform/dialogs.h"
+#include "platform/documentwindow.h"
 #include "platform/word.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QXmlStreamReader>
+#include <map>
 
 using namespace word;
 
@@ -19,6 +25,23 @@ class tst_word : public QObject {
         app.selection().setFontSize(16);
         app.selection().typeText(QStringLiteral("sottotitolo") + CR + CR);
         return doc;
+    }
+
+    static QByteArray saved(const Document* doc, const QString& path) {
+        QString error;
+        if (!doc->saveAs(path, &error))
+            qWarning("%s", qPrintable(error));
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // One part of an OpenDocument package; the parts are stored uncompressed.
+    static QByteArray odtPart(const QByteArray& package, const char* root) {
+        const QByteArray open = QByteArray("<office:") + root;
+        const QByteArray close = QByteArray("</office:") + root + '>';
+        const qsizetype start = package.indexOf(open);
+        const qsizetype end = package.indexOf(close, start);
+        return start < 0 || end < 0 ? QByteArray() : package.mid(start, end + close.size() - start);
     }
 
 private slots:
@@ -107,7 +130,8 @@ private slots:
         QTest::newRow("odt") << "prova.odt" << QByteArray("PK");
         QTest::newRow("pdf") << "prova.pdf" << QByteArray("%PDF");
         QTest::newRow("html") << "prova.html" << QByteArray("<!DOCTYPE");
-        QTest::newRow("doc as html") << "prova.doc" << QByteArray("<!DOCTYPE");
+        QTest::newRow("doc as rich text") << "prova.doc" << QByteArray("{\\rtf1");
+        QTest::newRow("rtf") << "prova.rtf" << QByteArray("{\\rtf1");
     }
     void saveAs_eachFormatOpensAgain() {
         QFETCH(QString, file);
@@ -129,6 +153,120 @@ private slots:
             QVERIFY(bytes.contains("content.xml"));
     }
 
+    void saveAs_docIsRichTextThatKeepsFontsBreaksTablesAndBlanks() {
+        QTemporaryDir dir;
+        Application app;
+        Document* doc = started(app);
+        app.selection().setFontSize(12);
+        app.selection().typeText(QStringLiteral("prima pagina") + CR + PageBreak +
+                                 QStringLiteral("età      peso {€} ≥") + CR);
+        Table* table = doc->addTable(doc->bookmarkRange(QStringLiteral("\\endofdoc")), 2, 2);
+        table->cellRange(1, 1).setText(QStringLiteral("alimento"));
+        table->cellRange(2, 2).setText(QStringLiteral("120,50"));
+        doc->alignColumn(table, 2, AlignRight);
+        const QByteArray rtf = saved(doc, dir.filePath(QStringLiteral("PROVA.DOC")));
+        QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+        QVERIFY(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Century Gothic;}}"));
+        QVERIFY(rtf.contains("{\\f0\\fs40 Zelvo}"));
+        QVERIFY(rtf.contains("\\page\n\\pard\\plain\\ql{\\f0\\fs24 et\\'e0      peso \\{\\'80\\} \\u8805?}"));
+        QCOMPARE(rtf.count("\\trowd"), 2);
+        QCOMPARE(rtf.count("\\cell\n"), 4);
+        QCOMPARE(rtf.count("\\row\n"), 2);
+        QVERIFY(rtf.contains("\\intbl\\qr{\\f0\\fs20 120,50}\\cell"));
+        // A table is closed by a paragraph, or no word processor takes it as one.
+        QVERIFY(rtf.mid(rtf.lastIndexOf("\\row")).contains("\\par"));
+    }
+
+    void saveAs_odtNamesTheFontOfEveryRunAndSizesEveryParagraph() {
+        QTemporaryDir dir;
+        Application app;
+        Document* doc = started(app);
+        app.selection().setFontSize(12);
+        app.selection().typeText(QStringLiteral("  testo   con spazi") + CR + PageBreak + QStringLiteral("fine") + CR);
+        const QByteArray package = saved(doc, dir.filePath(QStringLiteral("prova.odt")));
+        QVERIFY(package.startsWith("PK"));
+        QVERIFY(package.contains("mimetypeapplication/vnd.oasis.opendocument.text"));
+        const QByteArray content = odtPart(package, "document-content");
+        QVERIFY(!content.isEmpty());
+
+        struct Style {
+            QString font;
+            QString size;
+            bool pageBreak = false;
+        };
+        std::map<QString, Style> styles;
+        QString current;
+        QList<Style> paragraphs;
+        QStringList texts;
+        QXmlStreamReader xml(content);
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto a = xml.attributes();
+            if (xml.name() == QLatin1String("style"))
+                current = a.value(QStringLiteral("style:name")).toString();
+            else if (xml.name() == QLatin1String("text-properties"))
+                styles[current] = {a.value(QStringLiteral("style:font-name")).toString(),
+                                   a.value(QStringLiteral("fo:font-size")).toString(), styles[current].pageBreak};
+            else if (xml.name() == QLatin1String("paragraph-properties"))
+                styles[current].pageBreak = a.value(QStringLiteral("fo:break-before")) == QLatin1String("page");
+            else if (xml.name() == QLatin1String("span"))
+                QCOMPARE(styles[a.value(QStringLiteral("text:style-name")).toString()].font,
+                         QStringLiteral("Century Gothic"));
+            else if (xml.name() == QLatin1String("s"))
+                texts << QStringLiteral("s%1").arg(a.value(QStringLiteral("text:c")).toString());
+            else if (xml.name() == QLatin1String("p"))
+                paragraphs << styles[a.value(QStringLiteral("text:style-name")).toString()];
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(!content.contains("\"Sans\""));
+        QCOMPARE(paragraphs.size(), 5);
+        const QStringList sizes{QStringLiteral("20pt"), QStringLiteral("16pt"), QStringLiteral("16pt"),
+                                QStringLiteral("12pt"), QStringLiteral("12pt")};
+        for (int i = 0; i < paragraphs.size(); ++i) {
+            QCOMPARE(paragraphs[i].font, QStringLiteral("Century Gothic"));
+            QCOMPARE(paragraphs[i].size, sizes[i]);
+            QCOMPARE(paragraphs[i].pageBreak, i == 4);
+        }
+        // Blanks at the start and in runs would collapse as plain text.
+        QCOMPARE(texts, (QStringList{QStringLiteral("s2"), QStringLiteral("s2")}));
+    }
+
+    void saveDialog_chosenFilterDecidesWhenTheNameHasNoKnownSuffix_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("no suffix") << "provadoc" << "Documento OpenDocument (*.odt)" << "provadoc.odt" << QByteArray("PK");
+        QTest::newRow("upper case") << "prova.DOC" << "Documento OpenDocument (*.odt)" << "prova.DOC"
+                                    << QByteArray("{\\rtf1");
+        QTest::newRow("trailing blank") << "prova.rtf " << "Documento PDF (*.pdf)" << "prova.rtf"
+                                        << QByteArray("{\\rtf1");
+        QTest::newRow("blank, no suffix") << "nota " << "Rich Text Format (*.rtf)" << "nota.rtf"
+                                          << QByteArray("{\\rtf1");
+        QTest::newRow("unknown suffix") << "nota.v2" << "Documento PDF (*.pdf)" << "nota.v2.pdf" << QByteArray("%PDF");
+    }
+    void saveDialog_chosenFilterDecidesWhenTheNameHasNoKnownSuffix() {
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, magic);
+        QTemporaryDir dir;
+        Application app;
+        started(app);
+        // The window deletes itself on closing, as it does for the user.
+        auto* window = new DocumentWindow(app.sharedDocument(1));
+        dialogs::setSaveFileNameAnswer([&] { return dialogs::SaveAnswer{dir.filePath(typed), filter}; });
+        window->salvaConNome();
+        dialogs::setSaveFileNameAnswer(nullptr);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{file});
+        QFile saved(dir.filePath(file));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().startsWith(magic));
+    }
+
     void saveAs_failure_leavesExistingFileAndExplains() {
         QTemporaryDir dir;
         Application app;
@@ -138,7 +276,21 @@ private slots:
         QVERIFY(!doc->saveAs(missing, &error));
         QVERIFY(error.contains(QStringLiteral("Impossibile salvare")));
         QVERIFY(error.contains(QStringLiteral("documento.odt")));
+        QVERIFY2(error.contains(QStringLiteral("la cartella \"%1\" non esiste").arg(dir.filePath(QStringLiteral("manca")))),
+                 qPrintable(error));
         QVERIFY(!QFile::exists(missing));
+
+        // A file where a folder should be.
+        const QString file = dir.filePath(QStringLiteral("file"));
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+        QVERIFY(!doc->saveAs(file + QStringLiteral("/sotto/documento.doc"), &error));
+        QVERIFY2(error.endsWith(QStringLiteral(": \"%1\" non è una cartella.").arg(file)), qPrintable(error));
+    }
+
+    void qtDialogsSpeakItalian() {
+        QVERIFY(dialogs::loadItalianTexts());
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annulla"));
     }
 };
 

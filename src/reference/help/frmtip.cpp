@@ -15,6 +15,13 @@
 namespace {
 constexpr int LarghezzaInterna = 6195;
 constexpr int AltezzaInterna = 3285;
+
+QString messaggioilleggibile() {
+    const QString nome = QLatin1String(frmTip::NomeFile);
+    return QStringLiteral("Impossibile leggere il file ") + nome + QStringLiteral("\r\n\r\n") +
+           QStringLiteral("Il file si trova nella directory dell'applicazione ma non può essere aperto: "
+                          "controllare che sia un file di testo e di avere il permesso di leggerlo. ");
+}
 } // namespace
 
 frmTip::frmTip() : Form(QStringLiteral("frmTip")) {
@@ -55,8 +62,10 @@ frmTip::frmTip() : Form(QStringLiteral("frmTip")) {
 void frmTip::Form_Load() {
     guida::centra(this);
     const QString path = ModZelvo::cartellaprogramma() + QLatin1Char('/') + QLatin1String(NomeFile);
-    if (!LoadTips(path))
-        lblTipText->setText(messaggiomancante());
+    if (LoadTips(path))
+        return;
+    // Something of that name that cannot be read is not a missing file: saying so points at the real fault.
+    lblTipText->setText(QFileInfo::exists(path) ? messaggioilleggibile() : messaggiomancante());
 }
 
 QString frmTip::messaggiomancante() {

@@ -101,7 +101,7 @@ listino listino::leggi(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         listino vuoto;
-        vuoto.esito = Esito::Mancante;
+        vuoto.esito = file.exists() ? Esito::Inaccessibile : Esito::Mancante;
         return vuoto;
     }
     return analizza(textfiles::decode(file.read(LetturaMassima)));
@@ -159,6 +159,9 @@ QString listino::avviso() const {
     case Esito::Completo: return QString();
     case Esito::Mancante:
         return QStringLiteral("Listino non disponibile: il file listino.txt non si trova nella cartella corrente.");
+    case Esito::Inaccessibile:
+        return QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella corrente ma non "
+                              "può essere letto.");
     case Esito::Illeggibile:
         return QStringLiteral("Listino non disponibile: il file listino.txt non indica un numero di prodotti valido.");
     case Esito::Troppi:

@@ -4,6 +4,7 @@
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -81,6 +82,14 @@ private slots:
         QCOMPARE(tip->lblTipText->text(), expected);
         QVERIFY(tip->tips().isEmpty());
         QVERIFY(!tip->LoadTips(QString()));
+
+        // Something of that name that cannot be read is not called missing.
+        unloadAll();
+        QVERIFY(QDir().mkdir(percorsotips()));
+        const QString unreadable = apritips()->lblTipText->text();
+        QDir().rmdir(percorsotips());
+        QVERIFY2(unreadable.startsWith(QStringLiteral("Impossibile leggere il file SuggerimentiZelvo.TXT\r\n")),
+                 qPrintable(unreadable));
     }
 
     void tips_emptyFileGivesAnEmptyLabel() {

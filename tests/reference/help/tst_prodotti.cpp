@@ -206,6 +206,14 @@ private slots:
         QVERIFY(p->Label8->toolTip().contains(QStringLiteral("listino.txt")));
         QCOMPARE(p->nom[1]->text(), QString());
         QCOMPARE(p->Label10->text(), QString());
+
+        // Something of that name that cannot be read is not called missing.
+        unloadAll();
+        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("listino.txt")));
+        const QString unreadable = apri()->Label8->text();
+        QDir(dir_.path()).rmdir(QStringLiteral("listino.txt"));
+        QCOMPARE(unreadable, QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella "
+                                            "corrente ma non può essere letto."));
     }
 
     void reader_handlesTheSequentialForm() {
