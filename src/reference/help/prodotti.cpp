@@ -188,7 +188,11 @@ void prodotti::cmdstampa_Click() {
     selezione.typeText(QStringLiteral("prodotti software VORTANEL") + word::CR + word::CR);
     selezione.setFontSize(12);
     selezione.typeText(QStringLiteral("acquistabili dalla pagina ") + QLatin1String(Acquisti) + word::CR + word::CR);
-    documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));
+    // After the empty line typed above, the document would take the new paragraph for that line's own; its
+    // mark, written at once, keeps it a paragraph of its own, so a blank line stands before the table.
+    const word::ParagraphObject vuoto =
+        documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));
+    vuoto.range().setText(word::CR);
 
     word::Table* tabella = stampainword::tabella(numeroprodotti + 1, 5, 8);
     const QStringList intestazioni{QStringLiteral("numero"), QStringLiteral("nome del software"),
