@@ -136,7 +136,8 @@ private slots:
         // The paragraph added before the table stays one of its own after the typed empty line, so a
         // blank line parts the text from the table.
         const auto& blocks = doc->blocks();
-        const auto table = std::find_if(blocks.begin(), blocks.end(), [](const auto& b) { return b.isTable; });
+        const auto table =
+            std::find_if(blocks.begin(), blocks.end(), [](const word::Document::Block& b) { return b.isTable; });
         QVERIFY(table - blocks.begin() >= 3);
         QCOMPARE((table - 3)->paragraph.text(), doc->paragraphTexts().at(2));
         QCOMPARE((table - 2)->paragraph.text(), QString());
