@@ -4,12 +4,35 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStringList>
 
 namespace testsupport {
+
+// The inside of a frame's border as the eye sees it: the frame painted alone, without background or the
+// controls it holds. The style's own contents rectangle may begin above the line it draws.
+inline QRect dentroilbordo(QGroupBox* frame) {
+    QImage image(frame->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    frame->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    auto drawn = [&image](int x, int y) { return qAlpha(image.pixel(x, y)) > 0; };
+    // The caption stands at the top left, so the column is taken near the right edge.
+    const int column = image.width() - 6;
+    const int row = image.height() / 2;
+    int top = 0, bottom = image.height() - 1, left = 0, right = image.width() - 1;
+    while (top < bottom && !drawn(column, top))
+        ++top;
+    while (bottom > top && !drawn(column, bottom))
+        --bottom;
+    while (left < right && !drawn(left, row))
+        ++left;
+    while (right > left && !drawn(right, row))
+        --right;
+    return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
+}
 
 // The controls of a window, as it stands now, that reach past the inside of the frame or window holding
 // them, or whose caption does not fit them: each named with what is wrong.
@@ -20,7 +43,8 @@ inline QStringList fuoriposto(QWidget* window) {
             continue;
         const QString name = control->objectName();
         QWidget* holder = control->parentWidget();
-        const QRect inside = qobject_cast<QGroupBox*>(holder) ? holder->contentsRect() : holder->rect();
+        auto* frame = qobject_cast<QGroupBox*>(holder);
+        const QRect inside = frame ? dentroilbordo(frame) : holder->rect();
         if (!inside.contains(control->geometry()))
             wrong << QStringLiteral("%1 outside %2").arg(name, holder->objectName());
 
