@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever the build, the program and the tests need and is missing.
+# xvfb and xauth give a virtual screen (xvfb-run) for looking at the windows without a display.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfluidsynth-dev timgm6mb-soundfont
-          fonts-dejavu-core)
+          fonts-dejavu-core xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
