@@ -188,8 +188,8 @@ void prodotti::cmdstampa_Click() {
     selezione.typeText(QStringLiteral("prodotti software VORTANEL") + word::CR + word::CR);
     selezione.setFontSize(12);
     selezione.typeText(QStringLiteral("acquistabili dalla pagina ") + QLatin1String(Acquisti) + word::CR + word::CR);
-    // After the empty line typed above, the document would take the new paragraph for that line's own; its
-    // mark, written at once, keeps it a paragraph of its own, so a blank line stands before the table.
+    // The document lets a new paragraph merge into an empty last one, as the typed text leaves; writing its
+    // mark at once keeps it apart, so a blank line stands between the text and the table.
     const word::ParagraphObject vuoto =
         documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));
     vuoto.range().setText(word::CR);
