@@ -136,7 +136,7 @@ basale::basale() : FrameWindow(impostazione()) {
               "Il valore è dato dal metabolismo basale per l'indice del LAF (che dipende sempre dal sesso, "
               "dall'età e dal tipo di attività svolta): clicca sul tipo di attività per visualizzare il "
               "dispendio energetico giornaliero."),
-          5040, 240, 1815, 1935);
+          5040, 360, 1815, 1815);
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 960, 2175, 4335);
     controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 3975,

@@ -41,15 +41,19 @@ FinestraPrincipale::Setup impostazione() {
 
 menu::menu() : FinestraPrincipale(impostazione()) {
     using namespace controls;
+    // Both frames are as tall as the schemes with the energy shares below them need.
+    constexpr int FrameHeight = 1695;
     QGroupBox* schemi = frame(this, QStringLiteral("Frame1"), QStringLiteral("schema dietetico"), 120, Top + 960, 5415,
-                              1455);
+                              FrameHeight);
     const char* captions[] = {"", "dieta &mediterranea", "dieta &italiana", "dieta a &zona", "b&locchi a zona"};
     const char* tips[] = {"", "schema per una dieta mediterranea", "schema per una dieta italiana",
                           "schema per una dieta a zona: calcola prima il grasso corporeo",
                           "schema per una dieta a zona: ripartizione in blocchi"};
+    // Two by two, as the calculators: four in a row would cut the longest caption short.
     for (int i = 1; i <= 4; ++i) {
         dieta[i] = button(schemi, QStringLiteral("dieta(%1)").arg(i), QString::fromUtf8(captions[i]),
-                          120 + (i - 1) * 1320, 300, 1275, 375, QString::fromUtf8(tips[i]));
+                          120 + ((i - 1) % 2) * 2640, 300 + ((i - 1) / 2) * 480, 2535, 375,
+                          QString::fromUtf8(tips[i]));
         connect(dieta[i], &QPushButton::clicked, this, [this, i] {
             int index = i;
             dieta_Click(index);
@@ -57,15 +61,15 @@ menu::menu() : FinestraPrincipale(impostazione()) {
     }
     const char* shares[] = {"", "glucidi %", "lipidi %", "protidi %"};
     for (int i = 1; i <= 3; ++i) {
-        cell(schemi, QStringLiteral("Label%1").arg(i + 10), QString::fromUtf8(shares[i]), 120 + (i - 1) * 1800, 780,
-             960, 315);
-        consigliato[i] = cell(schemi, QStringLiteral("consigliato(%1)").arg(i), QString(), 1110 + (i - 1) * 1800, 780,
-                              720, 315, Cyan);
+        cell(schemi, QStringLiteral("Label%1").arg(i + 10), QString::fromUtf8(shares[i]), 120 + (i - 1) * 1800, 1260,
+             870, 315);
+        consigliato[i] = cell(schemi, QStringLiteral("consigliato(%1)").arg(i), QString(), 1020 + (i - 1) * 1800, 1260,
+                              675, 315, Cyan);
         consigliato[i]->setToolTip(QStringLiteral("percentuale di energia consigliata"));
     }
 
     QGroupBox* calcoli = frame(this, QStringLiteral("Frame2"), QStringLiteral("calcolatori"), 5640, Top + 960, 3735,
-                               1455);
+                               FrameHeight);
     const Opener openers[] = {
         {QStringLiteral("&BMI"), QStringLiteral("massa"), QStringLiteral("indice di massa corporea")},
         {QStringLiteral("BM&R"), QStringLiteral("basale"), QStringLiteral("metabolismo basale e dispendio giornaliero")},
@@ -80,7 +84,7 @@ menu::menu() : FinestraPrincipale(impostazione()) {
                          QStringLiteral("In questa edizione la finestra Menu sceglie lo schema dietetico e apre i "
                                         "calcolatori, gli approfondimenti e la guida; la composizione dei menu non "
                                         "ne fa parte."),
-                         120, Top + 2640, 9255, 735);
+                         120, Top + 2760, 9255, 735);
     nota->setFont(twips::sansFont(9.75));
 }
 

@@ -2,9 +2,11 @@
 #include "platform/forms.h"
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
+#include "support/inquadrati.h"
 #include "support/testsupport.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +73,9 @@ void tst_basale::load_showsCaptionsListAndHelp() {
     QCOMPARE(w->laf[3]->geometry(), twips::rect(240, 1080, 3135, 315));
     QCOMPARE(w->dispend[3]->geometry().left(), twips::px(3960));
     QCOMPARE(testsupport::child<QLabel>(w, QStringLiteral("Label3"))->toolTip(), QStringLiteral("età"));
+    // The activity frame's buttons, fields and note within its border, their captions whole.
+    const QStringList wrong = testsupport::fuoriposto(testsupport::child<QGroupBox>(w, QStringLiteral("Frame2")));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
 
     QCOMPARE(testsupport::helpBox(boxes, w->aiuto),
              QStringLiteral(

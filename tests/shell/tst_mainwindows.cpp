@@ -1,5 +1,6 @@
 #include "composer/menu.h"
 #include "platform/forms.h"
+#include "support/inquadrati.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -59,6 +60,21 @@ private slots:
         QCOMPARE(composer->findChild<QPushButton*>(QStringLiteral("esco"))->text(), QStringLiteral("&USCITA"));
         QCOMPARE(composer->findChild<QLabel*>(QStringLiteral("passo"))->toolTip(),
                  QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    }
+
+    // At the design size every control lies inside its frame and shows its whole caption.
+    void controls_insideTheirFrames_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"menu", "tabella", "composizione"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void controls_insideTheirFrames() {
+        QFETCH(QString, window);
+        QWidget* form = forms::show(window);
+        form->resize(632, 461); // 9480 x 6915 twips: the design area with the menu bar and toolbar above it
+        QCoreApplication::processEvents();
+        const QStringList wrong = testsupport::fuoriposto(form);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
     void openers_showTheirWindows_data() {

@@ -36,6 +36,19 @@ constexpr Topic topics[BarraArgomenti::Count + 1] = {
     {"alcool", 3360, 600, 615, 255, "appalcol"},
 };
 
+// A graphical button shows its back colour flat across the face; only the raised edge, sunk while pressed,
+// says it is a button. The widget style alone would shade the face and so change the colour.
+void pulsantegrafico(QPushButton* button, quint32 bgr) {
+    controls::setBackColor(button, bgr);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border-style: solid; border-width: 1px 2px 2px 1px;"
+                       " border-color: #ffffff #404040 #404040 #ffffff; }"
+                       "QPushButton:focus { outline: 1px dotted #000000; }"
+                       "QPushButton:pressed { border-width: 2px 1px 1px 2px;"
+                       " border-color: #404040 #ffffff #ffffff #404040; }")
+            .arg(controls::vb(bgr).name()));
+}
+
 // The usual keyboard order over the topic buttons.
 constexpr int usualOrder[BarraArgomenti::Count] = {1, 15, 16, 2, 3, 4, 5, 6, 7, 8, 18, 17, 9, 10, 11, 12, 13, 14};
 } // namespace
@@ -48,7 +61,7 @@ BarraArgomenti::BarraArgomenti(QWidget* parent, int own, bool reversed) : QGroup
         const Topic& t = topics[i];
         cmd1[i] = controls::button(this, QStringLiteral("cmd1(%1)").arg(i), QString::fromLatin1(t.caption), t.left,
                                    t.top, t.width, t.height);
-        controls::setBackColor(cmd1[i], i == own ? controls::Red : controls::Grey);
+        pulsantegrafico(cmd1[i], i == own ? controls::Red : controls::Grey);
         connect(cmd1[i], &QPushButton::clicked, this, [this, i] {
             if (onClick)
                 onClick(i);

@@ -148,7 +148,8 @@ QString listino::testo(const Valore& valore) {
 
 QString listino::importo(const Valore& valore) {
     // The pattern ##,##0.00 with Italian symbols: thousands grouped by a point, two decimals after a comma.
-    if (const double* n = std::get_if<double>(&valore))
+    // A number the file quotes as text is still a number; only other text prints as it stands.
+    if (const std::optional<double> n = numero(valore))
         return QLocale(QLocale::Italian, QLocale::Italy).toString(*n, 'f', 2);
     return testo(valore);
 }

@@ -32,7 +32,8 @@ public:
 
     // A field as the window shows it: numbers with the decimal comma, text as it is.
     static QString testo(const Valore& valore);
-    // A field as the printout shows it: numbers with grouping and two decimals, text as it is.
+    // A field as the printout shows it: numbers, also those quoted as text, with grouping and two decimals;
+    // any other text as it is.
     static QString importo(const Valore& valore);
 
     // What the window says about the file when it is not complete; empty when it is.

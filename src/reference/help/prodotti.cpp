@@ -188,7 +188,11 @@ void prodotti::cmdstampa_Click() {
     selezione.typeText(QStringLiteral("prodotti software VORTANEL") + word::CR + word::CR);
     selezione.setFontSize(12);
     selezione.typeText(QStringLiteral("acquistabili dalla pagina ") + QLatin1String(Acquisti) + word::CR + word::CR);
-    documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));
+    // The document lets a new paragraph merge into an empty last one, as the typed text leaves; writing its
+    // mark at once keeps it apart, so a blank line stands between the text and the table.
+    const word::ParagraphObject vuoto =
+        documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));
+    vuoto.range().setText(word::CR);
 
     word::Table* tabella = stampainword::tabella(numeroprodotti + 1, 5, 8);
     const QStringList intestazioni{QStringLiteral("numero"), QStringLiteral("nome del software"),

@@ -206,9 +206,13 @@ void fabbisogno::tabellaproteine() {
     for (const Group& g : groups) {
         QLabel* groupCell = cella(this, g.cell < 0 ? QStringLiteral("Label14") : elemento("Label15", g.cell),
                                   g.caption, Right[0], g.top, FirstColumn, TwoRowHeight);
-        // The blanks are there to push the rate onto the cell's second line; the inner margins keep them
-        // doing so.
-        groupCell->setContentsMargins(6, 0, 6, 0);
+        // The blanks are there to push the rate onto the cell's second line; a padding inside the border
+        // keeps them doing so. The frame itself draws where the contents margins end, so the padding
+        // cannot go there without pulling the border in from the cell's edge. A style sheet paints the
+        // whole cell, so it names the background as well.
+        groupCell->setStyleSheet(
+            QStringLiteral("QLabel { background-color: %1; border: 1px solid %2; padding: 0px 5px; }")
+                .arg(controls::vb(FirstColumn).name(), controls::vb(controls::Black).name()));
         if (g.cell < 0)
             Label14 = groupCell;
         else

@@ -4,6 +4,7 @@
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -113,10 +114,11 @@ private slots:
     }
 
     void prices_showWithCommaAndPrintWithTwoDecimals() {
-        scrivi("\"listino\",3\r\n"
+        scrivi("\"listino\",4\r\n"
                "\"ALFA\",\"uno\",120.5,99\r\n"
                "\"BETA\",\"due\",\"su richiesta\",1234.5\r\n"
-               "\"GAMMA, PIU\",\"tre, con virgola\",  7.25 , 0.5\r\n");
+               "\"GAMMA, PIU\",\"tre, con virgola\",  7.25 , 0.5\r\n"
+               "\"DELTA\",\"quattro\",\"99\",\"1.5\"\r\n");
         prodotti* p = apri();
         QCOMPARE(p->eur[1]->text(), QStringLiteral("120,5"));
         QCOMPARE(p->eur[2]->text(), QStringLiteral("su richiesta"));
@@ -131,9 +133,18 @@ private slots:
                               QStringLiteral("acquistabili dalla pagina http://www.vortanel.example/acquisti.htm"),
                               QString()}));
         QCOMPARE(doc->tableCount(), 1);
+        // The paragraph added before the table stays one of its own after the typed empty line, so a
+        // blank line parts the text from the table.
+        const auto& blocks = doc->blocks();
+        const auto table =
+            std::find_if(blocks.begin(), blocks.end(), [](const word::Document::Block& b) { return b.isTable; });
+        QVERIFY(table - blocks.begin() >= 3);
+        QCOMPARE((table - 3)->paragraph.text(), doc->paragraphTexts().at(2));
+        QCOMPARE((table - 2)->paragraph.text(), QString());
+        QCOMPARE((table - 1)->paragraph.text(), QString());
         word::Table* t = doc->table(1);
         QCOMPARE(t, ModZelvo::tabellaword);
-        QCOMPARE(t->rowCount(), 4);
+        QCOMPARE(t->rowCount(), 5);
         QCOMPARE(t->columnCount(), 5);
         QCOMPARE(t->fontSize, 8.0);
         QCOMPARE(t->autoFormat, 9);
@@ -146,7 +157,10 @@ private slots:
         QCOMPARE(t->cell(3, 4).text, QStringLiteral("su richiesta"));
         QCOMPARE(t->cell(3, 5).text, QStringLiteral("1.234,50"));
         QCOMPARE(t->cell(4, 5).text, QStringLiteral("0,50"));
-        for (int r = 1; r <= 4; ++r) {
+        // Quoted numbers are numbers all the same.
+        QCOMPARE(t->cell(5, 4).text, QStringLiteral("99,00"));
+        QCOMPARE(t->cell(5, 5).text, QStringLiteral("1,50"));
+        for (int r = 1; r <= 5; ++r) {
             QCOMPARE(t->cell(r, 4).alignment, word::AlignRight);
             QCOMPARE(t->cell(r, 5).alignment, word::AlignRight);
             QCOMPARE(t->cell(r, 3).alignment, word::AlignLeft);

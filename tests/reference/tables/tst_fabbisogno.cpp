@@ -77,6 +77,23 @@ private slots:
                  controls::Grey);
     }
 
+    // Every label shows its thin border along all four edges: the two-row group cells too, whose caption
+    // keeps an inner margin.
+    void labels_drawTheirBorderOnEveryEdge() {
+        Form* page = apri();
+        const QList<QLabel*> labels = page->findChildren<QLabel*>();
+        QVERIFY(labels.size() > 70);
+        for (QLabel* label : labels) {
+            const QImage image = label->grab().toImage();
+            const int w = image.width(), h = image.height();
+            for (const QPoint at :
+                 {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)}) {
+                const QString where = QStringLiteral("%1 at %2,%3").arg(label->objectName()).arg(at.x()).arg(at.y());
+                QVERIFY2(qGray(image.pixel(at)) < 80, qPrintable(where));
+            }
+        }
+    }
+
     void window_reducedBarAndDesignSize() {
         Form* page = apri();
         QCOMPARE(page->windowTitle(), QStringLiteral("Zelvo: fabbisogno giornaliero"));

@@ -156,6 +156,11 @@ private slots:
         for (int i = 1; i <= 18; ++i) {
             const quint32 colour = topicButton(page, i)->property("backColor").toUInt();
             QCOMPARE(colour, i == own ? 0x000000FFu : 0x00C0C0C0u);
+            // The face shows that colour flat, from corner to corner.
+            const QImage face = topicButton(page, i)->grab().toImage();
+            for (const QPoint at : {QPoint(3, 2), QPoint(4, face.height() / 2),
+                                    QPoint(face.width() - 4, face.height() - 4)})
+                QCOMPARE(face.pixelColor(at), QColor(i == own ? Qt::red : QColor(0xC0, 0xC0, 0xC0)));
         }
 
         QStringList expected{"aiuto", "guidainlinea", "stampa", "Text1", "cmdcomp", "cmdtab", "cmdmenu", "esco"};
