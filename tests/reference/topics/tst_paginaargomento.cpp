@@ -196,10 +196,14 @@ private slots:
     // However the user moves, one page name never has two windows.
     void clickSequence_leavesOneInstancePerPage() {
         forms::show(QStringLiteral("menu"));
+        int clicked = 0;
         for (const char* caption : {"alimento", "protidi", "alimento", "colesterolo"})
             for (QPushButton* b : forms::find(QStringLiteral("menu"))->findChildren<QPushButton*>())
-                if (b->text() == QLatin1String(caption))
+                if (b->text() == QLatin1String(caption)) {
                     b->click();
+                    ++clicked;
+                }
+        QCOMPARE(clicked, 4);
         testsupport::settle();
         auto* page = qobject_cast<PaginaArgomento*>(forms::find(QStringLiteral("appcolesterolo")));
         QVERIFY(page);
