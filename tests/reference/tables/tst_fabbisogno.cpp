@@ -172,7 +172,7 @@ private slots:
         Form* before = forms::show(QStringLiteral("menu"));
         clic(apri(), qPrintable(button));
         QVERIFY(!forms::isLoaded(QStringLiteral("fabbisogno")));
-        QVERIFY(forms::isLoaded(target));
+        QVERIFY(forms::find(target) && forms::find(target)->isVisible());
         QCOMPARE(forms::find(QStringLiteral("menu")), before);
     }
 
