@@ -47,7 +47,7 @@ private slots:
             QCOMPARE(composer->consigliato[i]->text(), shares[i - 1]);
         // The composer never shows itself.
         QVERIFY(!composer->isVisible());
-        if (!shown.isEmpty() && forms::isRegistered(shown))
+        if (!shown.isEmpty())
             QVERIFY(forms::find(shown) && forms::find(shown)->isVisible());
         for (const QString& other : {QStringLiteral("grasso"), QStringLiteral("blocchi")})
             if (other != shown)
@@ -97,14 +97,8 @@ private slots:
         auto* b = form->findChild<QPushButton*>(button);
         QVERIFY2(b, qPrintable(button));
         b->click();
-        if (forms::isRegistered(target)) {
-            QVERIFY(forms::find(target) && forms::find(target)->isVisible());
-            QVERIFY(boxes.shown().isEmpty());
-        } else {
-            // A window this build lacks is announced, never a silent button.
-            QCOMPARE(boxes.shown().size(), 1);
-            QVERIFY(boxes.shown()[0].text.contains(target));
-        }
+        QVERIFY(forms::find(target) && forms::find(target)->isVisible());
+        QVERIFY(boxes.shown().isEmpty());
         QVERIFY(form->isVisible());
     }
 };

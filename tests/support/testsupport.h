@@ -41,7 +41,7 @@ void type(QLineEdit* box, const QString& text);
 // Empties a box in one keystroke: everything selected, then deleted.
 void erase(QLineEdit* box);
 
-// The named child of a window; fails the test when it is missing.
+// The named child of a window, or null when it is missing.
 template <class T> T* child(QWidget* window, const QString& name) {
     return window ? window->findChild<T*>(name) : nullptr;
 }

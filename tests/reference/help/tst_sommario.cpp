@@ -284,6 +284,7 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("length");
         const int lengths[] = {2210, 1223, 1237, 1216, 1262, 1247, 1267, 1391, 1433};
+        QCOMPARE(guida::pagineguida().size(), std::size(lengths));
         int n = 0;
         for (const PaginaGuida& p : guida::pagineguida())
             QTest::newRow(p.nome) << QString::fromLatin1(p.nome) << lengths[n++];

@@ -201,7 +201,7 @@ private slots:
         QFETCH(QString, target);
         clic(apri(), button);
         QVERIFY(!forms::isLoaded(QStringLiteral("glicemico")));
-        QVERIFY(forms::isLoaded(target));
+        QVERIFY(forms::find(target) && forms::find(target)->isVisible());
     }
 
     void printout_table() {
