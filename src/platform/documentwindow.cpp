@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -44,7 +45,8 @@ DocumentWindow::DocumentWindow(std::shared_ptr<word::Document> document)
         resize(std::min(760, area.width() * 3 / 4), area.height() * 3 / 4);
     }
     windows().append(this);
-    render();
+    // Rendered once shown, when the view has its size: laying out at any other width is wasted.
+    scheduleRender();
 }
 
 DocumentWindow* DocumentWindow::open(const std::shared_ptr<word::Document>& document) {
@@ -58,21 +60,38 @@ DocumentWindow* DocumentWindow::open(const std::shared_ptr<word::Document>& docu
 }
 
 void DocumentWindow::documentChanged(const word::Document* document) {
-    for (DocumentWindow* window : windows()) {
-        if (window->document_.get() != document || window->renderPending_)
-            continue;
-        // The printouts make many small changes in one go: render once they are done.
-        window->renderPending_ = true;
-        QTimer::singleShot(0, window, [window] {
-            window->renderPending_ = false;
-            window->render();
-        });
-    }
+    for (DocumentWindow* window : windows())
+        if (window->document_.get() == document)
+            window->scheduleRender();
 }
 
+void DocumentWindow::scheduleRender() {
+    if (renderPending_)
+        return;
+    // The printouts make many small changes in one go: render once they are done.
+    renderPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        renderPending_ = false;
+        render();
+    });
+}
+
+// A long table costs most of the time to show a printout in laying it out, so it is laid out once: the view takes
+// the document as built (no HTML round trip), not laid out yet (a null page size defers layout until the view
+// gives its width), and with the vertical scroll bar already in place, which a long document needs anyway;
+// otherwise the view lays it out at its full width first and again when the bar appears. A short document loses
+// the bar once laid out and is laid out again, which costs little.
 void DocumentWindow::render() {
-    const auto rendered = document_->toTextDocument();
-    view_->setHtml(rendered->toHtml());
+    std::unique_ptr<QTextDocument> rendered = document_->toTextDocument();
+    rendered->setPageSize(QSizeF(0, 0));
+    rendered->setParent(view_);
+    const QPointer<QTextDocument> previous = view_->document();
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view_->setDocument(rendered.release());
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The view deletes the document it was born with; the ones given to it are its children.
+    if (previous && previous->parent() == view_)
+        delete previous;
 }
 
 void DocumentWindow::stampa() {

@@ -27,6 +27,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void scheduleRender();
     void render();
 
     std::shared_ptr<word::Document> document_;

@@ -1,0 +1,88 @@
+#include "platform/documentwindow.h"
+#include "platform/word.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+using namespace word;
+
+class tst_documentwindow : public QObject {
+    Q_OBJECT
+
+    static DocumentWindow* window() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<DocumentWindow*>(w); found && found->isVisible())
+                return found;
+        return nullptr;
+    }
+
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A printout as the program makes them: the window opens on an empty document, which then fills up.
+    static Document* printout(Application& app, int rows) {
+        app.setVisible(true);
+        Document* doc = app.addDocument();
+        app.selection().setFontName(QStringLiteral("Century Gothic"));
+        app.selection().setFontSize(20);
+        app.selection().typeText(QStringLiteral("Zelvo") + CR);
+        Table* table = doc->addTable(doc->bookmarkRange(QStringLiteral("\\endofdoc")), rows, 2);
+        for (int r = 1; r <= rows; ++r) {
+            table->cellRange(r, 1).setText(QStringLiteral("alimento %1").arg(r));
+            table->cellRange(r, 2).setText(QString::number(r * 3));
+        }
+        table->setAutoFormat(9);
+        return doc;
+    }
+
+private slots:
+    void initTestCase() { Application::setShowWindows(true); }
+
+    void cleanup() {
+        while (DocumentWindow* w = window())
+            w->close();
+        settle();
+    }
+
+    void window_showsWholeDocumentWithScrollBarOnlyWhenLong_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("short") << 3 << false;
+        QTest::newRow("long") << 130 << true;
+    }
+    void window_showsWholeDocumentWithScrollBarOnlyWhenLong() {
+        QFETCH(int, rows);
+        QFETCH(bool, scrolls);
+        Application app;
+        Document* doc = printout(app, rows);
+        settle();
+        DocumentWindow* w = window();
+        QVERIFY(w);
+        auto* view = w->findChild<QTextBrowser*>();
+        QCOMPARE(view->toPlainText(), doc->toTextDocument()->toPlainText());
+        QCOMPARE(view->verticalScrollBar()->isVisible(), scrolls);
+        // Laid out at the width the view ends up with.
+        QCOMPARE(view->document()->pageSize().width(), double(view->viewport()->width()));
+    }
+
+    void changedDocument_replacesWhatTheWindowShows() {
+        Application app;
+        Document* doc = printout(app, 3);
+        settle();
+        auto* view = window()->findChild<QTextBrowser*>();
+        app.selection().typeText(QStringLiteral("in fondo"));
+        settle();
+        QVERIFY(view->toPlainText().endsWith(QStringLiteral("in fondo")));
+        QCOMPARE(view->toPlainText(), doc->toTextDocument()->toPlainText());
+        // The document shown before is gone, not left behind in the view.
+        QCOMPARE(view->findChildren<QTextDocument*>().size(), 1);
+    }
+};
+
+QTEST_MAIN(tst_documentwindow)
+#include "tst_documentwindow.moc"
