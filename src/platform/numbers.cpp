@@ -151,8 +151,8 @@ double leading(const QString& raw) {
         if (expDigits)
             number.append(exponent);
     }
-    const double value = std::strtod(number.constData(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    // A number beyond double range reads as an infinity, so that the arithmetic on it fails as an overflow.
+    return std::strtod(number.constData(), nullptr);
 }
 
 double intFloor(double value) { return std::floor(value); }

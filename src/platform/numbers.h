@@ -21,7 +21,8 @@ double parse(const QString& text);
 // Like parse(), but reports failure instead of throwing.
 bool tryParse(const QString& text, double& out);
 
-// The leading number of a text, read with a decimal point; 0 when there is none.
+// The leading number of a text, read with a decimal point; 0 when there is none, an infinity when it is
+// beyond double range.
 double leading(const QString& text);
 
 // Int: the floor, as a double.

@@ -198,6 +198,7 @@ private slots:
         const QStringList senzaRiga{"", "76", "15,36", "48,64"};
         QTest::newRow("weight with two commas") << "pesod" << "6,0,5" << true << interi;
         QTest::newRow("weight times fat % overflows") << "pesod" << "1e308" << true << interi;
+        QTest::newRow("weight beyond double range") << "pesod" << "1e400" << true << interi;
         QTest::newRow("weight of letters") << "pesod" << "nan" << false << interi;
         QTest::newRow("weight in other digits") << "pesod" << QString::fromUtf8("٦٠") << false << interi;
         QTest::newRow("weight of signs") << "pesod" << "-+" << false << interi;
