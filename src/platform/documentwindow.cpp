@@ -29,6 +29,7 @@ DocumentWindow::DocumentWindow(std::shared_ptr<word::Document> document)
     setWindowTitle(QStringLiteral("Documento - Zelvo"));
     view_->setReadOnly(true);
     view_->setOpenLinks(false);
+    view_->setTabChangesFocus(true);
     setCentralWidget(view_);
 
     QToolBar* bar = addToolBar(QStringLiteral("Documento"));
