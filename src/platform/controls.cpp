@@ -146,9 +146,17 @@ void leaveUnchosen(QComboBox* box) {
     edit->setCursorPosition(cursor);
 }
 
+namespace {
+// The frame's line runs through the middle of its caption, as the classic frames draw it, so controls placed
+// just below the caption stand inside the frame rather than on its line.
+const QString frameStyle = QStringLiteral(
+    "QGroupBox { border: 2px groove palette(mid); border-radius: 0px; margin-top: 0.55em; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0px 2px; }");
+} // namespace
+
 void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold) {
-    frame->setStyleSheet(QStringLiteral("QGroupBox::title { color: %1; %2 }")
-                             .arg(vb(bgr).name(), bold ? QStringLiteral("font-weight: bold;") : QString()));
+    frame->setStyleSheet(frameStyle + QStringLiteral("QGroupBox::title { color: %1; %2 }")
+                                          .arg(vb(bgr).name(), bold ? QStringLiteral("font-weight: bold;") : QString()));
     QFont font = frame->font();
     font.setBold(bold);
     frame->setFont(font);
@@ -163,6 +171,7 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, i
                  int height) {
     auto* widget = placed(new QGroupBox(caption, parent), name, left, top, width, height);
     widget->setFlat(false);
+    widget->setStyleSheet(frameStyle);
     return widget;
 }
 
