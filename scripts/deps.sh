@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever the build, the program and the tests need and is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfluidsynth-dev timgm6mb-soundfont
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
           fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
