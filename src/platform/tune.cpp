@@ -3,22 +3,30 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <alsa/asoundlib.h>
 #include <condition_variable>
 #include <fluidsynth.h>
 #include <mutex>
 #include <thread>
 
 namespace {
-void quietLogs() {
+// The sound library writes its complaints (no card, no default device) straight to the terminal.
+void ignoreAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void quietLibraries() {
     static std::once_flag once;
     std::call_once(once, [] {
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
             fluid_set_log_function(level, nullptr, nullptr);
+        snd_lib_error_set_handler(ignoreAlsa);
     });
 }
 } // namespace
 
 // The synthesiser lives on a worker thread that only loads it; commands are applied once it is ready.
+// The audio driver renders on a thread of its own, and the player's timer runs inside that rendering; so
+// the driver runs only while a player exists: it starts after the player is made and stops before the
+// player is deleted.
 struct Tune::Engine {
     std::mutex mutex;
     std::thread loader;
@@ -26,13 +34,17 @@ struct Tune::Engine {
     bool open = false;
     bool wantPlaying = false;
     bool ready = false;
+    // No sound font, or no audio device to play on.
+    bool silent = false;
+    // The player was stopped by a pause, not by reaching the end of the tune.
+    bool paused = false;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
     fluid_player_t* player = nullptr;
 
     void load() {
-        quietLogs();
+        quietLibraries();
         fluid_settings_t* s = new_fluid_settings();
         if (s) {
             // Only the instruments the tune plays are read from the sound font, and few voices are needed.
@@ -43,55 +55,70 @@ struct Tune::Engine {
         }
         fluid_synth_t* syn = s ? new_fluid_synth(s) : nullptr;
         const QString font = Tune::soundFontPath();
-        bool fontOk = syn && !font.isEmpty() && fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
-        fluid_audio_driver_t* drv = fontOk ? new_fluid_audio_driver(s, syn) : nullptr;
+        const bool fontOk =
+            syn && !font.isEmpty() && fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
         std::lock_guard lock(mutex);
         settings = s;
         synth = syn;
-        driver = drv;
+        silent = !fontOk;
         ready = true;
         apply();
     }
 
     // Called with the mutex held.
     void apply() {
-        if (!ready || !driver)
+        if (!ready || silent)
             return;
         if (!open) {
             stopPlayer();
             return;
         }
-        if (wantPlaying) {
-            if (!player) {
-                player = new_fluid_player(synth);
-                if (!player || fluid_player_add(player, path.toLocal8Bit().constData()) != FLUID_OK) {
-                    stopPlayer();
-                    return;
-                }
+        if (!wantPlaying) {
+            if (player && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) {
+                fluid_player_stop(player);
+                fluid_synth_all_notes_off(synth, -1);
+                paused = true;
             }
-            fluid_player_play(player);
-        } else if (player) {
-            fluid_player_stop(player);
-            fluid_synth_all_notes_off(synth, -1);
+            return;
+        }
+        // A paused tune carries on where it stopped; one that reached its end starts again.
+        if (player && fluid_player_get_status(player) == FLUID_PLAYER_DONE && !paused)
+            stopPlayer();
+        paused = false;
+        if (!player) {
+            player = new_fluid_player(synth);
+            if (!player || fluid_player_add(player, path.toLocal8Bit().constData()) != FLUID_OK) {
+                stopPlayer();
+                return;
+            }
+        }
+        fluid_player_play(player);
+        if (!driver) {
+            driver = new_fluid_audio_driver(settings, synth);
+            if (!driver) {
+                silent = true;
+                stopPlayer();
+            }
         }
     }
 
     void stopPlayer() {
+        if (driver) {
+            delete_fluid_audio_driver(driver);
+            driver = nullptr;
+        }
         if (player) {
-            fluid_player_stop(player);
-            fluid_player_join(player);
             delete_fluid_player(player);
             player = nullptr;
             fluid_synth_system_reset(synth);
         }
+        paused = false;
     }
 
     ~Engine() {
         if (loader.joinable())
             loader.join();
         stopPlayer();
-        if (driver)
-            delete_fluid_audio_driver(driver);
         if (synth)
             delete_fluid_synth(synth);
         if (settings)
@@ -123,9 +150,6 @@ void Tune::play() {
     std::lock_guard lock(engine_->mutex);
     if (!engine_->open)
         return;
-    // A finished tune starts again from the beginning.
-    if (engine_->player && fluid_player_get_status(engine_->player) == FLUID_PLAYER_DONE)
-        engine_->stopPlayer();
     engine_->wantPlaying = true;
     engine_->apply();
 }
@@ -161,6 +185,13 @@ bool Tune::isPlaying() const {
     return engine_->open && engine_->wantPlaying;
 }
 
+bool Tune::isRendering() const {
+    if (!engine_)
+        return false;
+    std::lock_guard lock(engine_->mutex);
+    return engine_->driver != nullptr;
+}
+
 QString Tune::soundFontPath() {
     // The program's own small font first, beside the program or in the current folder.
     for (const QString& folder : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
@@ -179,7 +210,7 @@ std::vector<float> Tune::render(const QString& midiPath, const QString& soundFon
     std::vector<float> samples;
     if (!QFileInfo(midiPath).isFile() || !QFileInfo(soundFont).isFile() || seconds <= 0)
         return samples;
-    quietLogs();
+    quietLibraries();
     fluid_settings_t* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
     fluid_settings_setstr(settings, "player.timing-source", "sample");

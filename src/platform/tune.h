@@ -21,6 +21,9 @@ public:
 
     bool isOpen() const;
     bool isPlaying() const;
+    // An audio device is open and the synthesiser renders to it on the audio thread: from the first play
+    // after the sound font has loaded until the tune is closed.
+    bool isRendering() const;
 
     // The sound font the tune uses: the program's own, else a General MIDI one; empty when there is none.
     static QString soundFontPath();
