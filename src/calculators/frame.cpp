@@ -22,7 +22,7 @@ TooltipSet tooltips(FrameWindow::Tooltips set) {
 }
 } // namespace
 
-FrameWindow::FrameWindow(const Setup& setup) : Form(setup.name), setup_(setup) {
+FrameWindow::FrameWindow(const Setup& setup) : ProportionedForm(setup.name), setup_(setup) {
     setWindowTitle(setup.caption);
     resize(twips::px(setup.designWidth), twips::px(setup.designHeight));
     using namespace controls;
@@ -64,22 +64,11 @@ FrameWindow::FrameWindow(const Setup& setup) : Form(setup.name), setup_(setup) {
 }
 
 void FrameWindow::Form_Load() {
-    resize_ = std::make_unique<clsResize>();
-    resize_->SourceForm(this);
-    resize_->SizeFormToScreen(75);
-    // The fixed size replaces the 75 % one; the centred corner stays.
-    resize(twips::px(setup_.designWidth), twips::px(setup_.designHeight));
-    resize_->ResizeControls();
+    sizeToScreen();
+    fixSize(setup_.designWidth, setup_.designHeight);
     if (setup_.layout != Layout::Requirements)
         passo->setText(setup_.hint);
     setup();
-}
-
-void FrameWindow::Form_Unload() { resize_.reset(); }
-
-void FrameWindow::Form_Resize() {
-    if (resize_)
-        resize_->ResizeControls();
 }
 
 QString FrameWindow::helpText() const { return setup_.helpLines.join(QChar(13)); }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "platform/forms.h"
-#include "shell/clsresize.h"
+#include "shell/proportionedform.h"
 
 #include <QStringList>
-#include <memory>
 
 class QLabel;
 class QPushButton;
 
 // The frame every calculator and reference window stands on: fixed design size kept in proportion,
 // the hint label, the help box and the navigation bar.
-class FrameWindow : public Form {
+class FrameWindow : public ProportionedForm {
     Q_OBJECT
 public:
     enum class Layout { Calculator, Reference, Requirements };
@@ -31,8 +29,6 @@ public:
     explicit FrameWindow(const Setup& setup);
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
     virtual void aiuto_Click();
     virtual void guidainlinea_Click();
@@ -60,5 +56,4 @@ protected:
     void leaveTo(const QString& name);
 
     Setup setup_;
-    std::unique_ptr<clsResize> resize_;
 };

@@ -21,7 +21,7 @@ QString titolo(const QString& name) {
 }
 } // namespace
 
-FinestraPrincipale::FinestraPrincipale(const Setup& setup) : Form(setup.name), setup_(setup) {
+FinestraPrincipale::FinestraPrincipale(const Setup& setup) : ProportionedForm(setup.name), setup_(setup) {
     using namespace controls;
     setWindowTitle(setup.caption);
     resize(twips::px(9480), twips::px(6135 + Top));
@@ -94,18 +94,9 @@ QPushButton* FinestraPrincipale::apertura(QWidget* parent, const QString& name, 
 }
 
 void FinestraPrincipale::Form_Load() {
-    resize_ = std::make_unique<clsResize>();
-    resize_->SourceForm(this);
-    resize_->SizeFormToScreen(75);
+    sizeToScreen();
     ModZelvo::inizializza();
     setup();
-}
-
-void FinestraPrincipale::Form_Unload() { resize_.reset(); }
-
-void FinestraPrincipale::Form_Resize() {
-    if (resize_)
-        resize_->ResizeControls();
 }
 
 void FinestraPrincipale::aiuto_Click() {

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/forms.h"
-#include "shell/clsresize.h"
+#include "shell/proportionedform.h"
 
 #include <QStringList>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -17,7 +15,7 @@ class QWidget;
 
 // The shape the three main windows share: menu bar and toolbar, the column headings that open the
 // reference pages, the help and exit buttons and the hint label.
-class FinestraPrincipale : public Form {
+class FinestraPrincipale : public ProportionedForm {
     Q_OBJECT
 public:
     struct Opener {
@@ -40,8 +38,6 @@ public:
     explicit FinestraPrincipale(const Setup& setup);
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
     void aiuto_Click();
     void guidainlinea_Click();
@@ -64,5 +60,4 @@ protected:
     virtual void setup() {}
 
     Setup setup_;
-    std::unique_ptr<clsResize> resize_;
 };

@@ -24,7 +24,7 @@ QFont grassetto(QFont font) {
 }
 } // namespace
 
-prodotti::prodotti() : Form(QStringLiteral("prodotti")) {
+prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
     using namespace controls;
     setWindowTitle(QStringLiteral("prodotti software VORTANEL"));
     resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
@@ -130,11 +130,8 @@ prodotti::prodotti() : Form(QStringLiteral("prodotti")) {
 }
 
 void prodotti::Form_Load() {
-    resize_ = std::make_unique<clsResize>();
-    resize_->SourceForm(this);
-    resize_->SizeFormToScreen(75);
-    resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
-    resize_->ResizeControls();
+    sizeToScreen();
+    fixSize(LarghezzaInterna, AltezzaInterna);
     leggilistino();
 }
 
@@ -159,13 +156,6 @@ void prodotti::leggilistino() {
     // With fewer than ten products there is nothing to scroll: the bar stays at 1.
     VScroll1->setMaximum(std::max(1, numeroprodotti - 9));
     VScroll1_Change();
-}
-
-void prodotti::Form_Unload() { resize_.reset(); }
-
-void prodotti::Form_Resize() {
-    if (resize_)
-        resize_->ResizeControls();
 }
 
 void prodotti::VScroll1_Change() {

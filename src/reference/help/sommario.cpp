@@ -47,7 +47,7 @@ void grassetto(QLabel* label, bool bold) {
 }
 } // namespace
 
-sommario::sommario() : Form(QStringLiteral("sommario")) {
+sommario::sommario() : ProportionedForm(QStringLiteral("sommario")) {
     using namespace controls;
     resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
     setBackColor(this, LightYellow);
@@ -82,19 +82,9 @@ sommario::sommario() : Form(QStringLiteral("sommario")) {
 }
 
 void sommario::Form_Load() {
-    resize_ = std::make_unique<clsResize>();
-    resize_->SourceForm(this);
-    resize_->SizeFormToScreen(75);
-    resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
-    resize_->ResizeControls();
+    sizeToScreen();
+    fixSize(LarghezzaInterna, AltezzaInterna);
     setWindowTitle(ModZelvo::nomeprogramma + QStringLiteral(": guida in linea"));
-}
-
-void sommario::Form_Unload() { resize_.reset(); }
-
-void sommario::Form_Resize() {
-    if (resize_)
-        resize_->ResizeControls();
 }
 
 QString sommario::argomento(int Index) {
