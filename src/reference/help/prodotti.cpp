@@ -173,9 +173,8 @@ void prodotti::VScroll1_Change() {
 void prodotti::cmdstampa_Click() {
     using namespace ModZelvo;
     stampainword::nuovodocumento();
+    stampainword::intestazione({QStringLiteral("prodotti software VORTANEL")}, 1);
     word::Selection& selezione = applicazioneword->selection();
-    selezione.setFontSize(20);
-    selezione.typeText(QStringLiteral("prodotti software VORTANEL") + word::CR + word::CR);
     selezione.setFontSize(12);
     selezione.typeText(QStringLiteral("acquistabili dalla pagina ") + QLatin1String(Acquisti) + word::CR + word::CR);
     // The document lets a new paragraph merge into an empty last one, as the typed text leaves; writing its

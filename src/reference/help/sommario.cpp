@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "shell/openers.h"
+#include "shell/stampainword.h"
 
 #include <QDir>
 #include <QEvent>
@@ -144,15 +145,9 @@ QString sommario::percorsoguida(const QString& cartella) {
 
 bool sommario::esportaguida(const QString& cartella) {
     using namespace ModZelvo;
-    applicazioneword = std::make_shared<word::Application>();
-    applicazioneword->setVisible(true);
-    documentoword = applicazioneword->addDocument();
+    stampainword::nuovodocumento();
+    stampainword::intestazione(2);
     word::Selection& selezione = applicazioneword->selection();
-    selezione.setFontName(QStringLiteral("Century Gothic"));
-    selezione.setFontSize(20);
-    selezione.typeText(nomeprogramma + word::CR);
-    selezione.setFontSize(16);
-    selezione.typeText(sottotitolo + word::CR + word::CR + word::CR);
 
     // The headings take no size of their own: the first keeps the subtitle's 16 pt, the rest the texts' 12.
     const auto& pagine = guida::pagineguida();
