@@ -3,8 +3,8 @@
 #include "platform/controls.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
-#include "shell/modzelvo.h"
-#include "shell/openers.h"
+#include "modzelvo.h"
+#include "openers.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/proportionedform.h"
+#include "proportionedform.h"
 
 #include <QStringList>
 #include <utility>
