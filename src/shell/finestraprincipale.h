@@ -1,13 +1,11 @@
 #pragma once
 
-#include "proportionedform.h"
+#include "helpbarwindow.h"
 
 #include <QStringList>
 #include <utility>
 #include <vector>
 
-class QLabel;
-class QMenu;
 class QMenuBar;
 class QPushButton;
 class QToolBar;
@@ -15,7 +13,7 @@ class QWidget;
 
 // The shape the three main windows share: menu bar and toolbar, the column headings that open the
 // reference pages, the help and exit buttons and the hint label.
-class FinestraPrincipale : public ProportionedForm {
+class FinestraPrincipale : public HelpBarWindow {
     Q_OBJECT
 public:
     struct Opener {
@@ -23,13 +21,18 @@ public:
         QString target;
         QString tooltip;
     };
+    // Another main window, for "Visualizza" and the toolbar.
+    struct View {
+        QString name;
+        QString caption;
+    };
     struct Setup {
         QString name;
         QString caption;
         QString hint;
         QString hintTooltip;
         QStringList helpLines;
-        QStringList views;             // the other main windows, for "Visualizza"
+        std::vector<View> views;       // the other main windows
         std::vector<Opener> headings;  // column headings
         QString guide;                 // the window's own guide page
         bool aboutItem = false;
@@ -39,14 +42,6 @@ public:
 
     void Form_Load() override;
 
-    void aiuto_Click();
-    void guidainlinea_Click();
-    void esco_Click();
-
-    QLabel* passo = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* guidainlinea = nullptr;
-    QPushButton* esco = nullptr;
     QMenuBar* barramenu = nullptr;
     QToolBar* Toolbar1 = nullptr;
 
