@@ -34,7 +34,6 @@ FinestraPrincipale::Setup impostazione() {
                   {QStringLiteral("kcal"), QStringLiteral("fabbisogno"),
                    QStringLiteral("clicca per visualizzare il fabbisogno giornaliero")}};
     s.guide = QStringLiteral("guidamenu");
-    s.aboutItem = true;
     return s;
 }
 } // namespace

@@ -30,8 +30,7 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup) : HelpBarWindow(setup
     help->addAction(QStringLiteral("&Suggerimenti..."), this, [] { openers::apri(QStringLiteral("frmTip")); });
     help->addAction(QStringLiteral("Supporto &clienti"), this,
                     [] { openers::apri(QStringLiteral("supportoclienti")); });
-    if (setup.aboutItem)
-        help->addAction(QStringLiteral("&Informazioni su Zelvo"), this, [] { openers::apri(QStringLiteral("informa")); });
+    help->addAction(QStringLiteral("&Informazioni su Zelvo"), this, [] { openers::apri(QStringLiteral("informa")); });
 
     Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -44,8 +43,7 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup) : HelpBarWindow(setup
     Toolbar1->addAction(QStringLiteral("Sommario"), this, [] { openers::apri(QStringLiteral("sommario")); });
     Toolbar1->addAction(QStringLiteral("Suggerimenti"), this, [] { openers::apri(QStringLiteral("frmTip")); });
     Toolbar1->addAction(QStringLiteral("Supporto"), this, [] { openers::apri(QStringLiteral("supportoclienti")); });
-    if (setup.aboutItem)
-        Toolbar1->addAction(QStringLiteral("Informazioni"), this, [] { openers::apri(QStringLiteral("informa")); });
+    Toolbar1->addAction(QStringLiteral("Informazioni"), this, [] { openers::apri(QStringLiteral("informa")); });
 
     // The bar stands where the calculators have it, below the menu bar and the toolbar.
     addHelpButtons(Tooltips::Cliccare, {120, 5760 + Top}, QStringLiteral("guidainlinea"),

@@ -35,7 +35,6 @@ public:
         std::vector<View> views;       // the other main windows
         std::vector<Opener> headings;  // column headings
         QString guide;                 // the window's own guide page
-        bool aboutItem = false;
     };
 
     explicit FinestraPrincipale(const Setup& setup);

@@ -4,8 +4,12 @@
 #include "support/testsupport.h"
 
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 class tst_mainwindows : public QObject {
     Q_OBJECT
@@ -100,6 +104,43 @@ private slots:
         QVERIFY(forms::find(target) && forms::find(target)->isVisible());
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(form->isVisible());
+    }
+
+    // Every main window opens the about box from its help menu and from its toolbar.
+    void about_opensInforma_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("fromMenu");
+        for (const char* window : {"menu", "tabella", "composizione"}) {
+            QTest::addRow("%s menu item", window) << QString::fromLatin1(window) << true;
+            QTest::addRow("%s toolbar", window) << QString::fromLatin1(window) << false;
+        }
+    }
+    void about_opensInforma() {
+        QFETCH(QString, window);
+        QFETCH(bool, fromMenu);
+        testsupport::MessageBoxes boxes;
+        QWidget* form = forms::show(window);
+        QAction* about = nullptr;
+        if (fromMenu) {
+            for (QAction* menu : form->findChild<QMenuBar*>(QStringLiteral("barramenu"))->actions())
+                if (menu->text() == QLatin1String("&?"))
+                    for (QAction* item : menu->menu()->actions())
+                        if (item->text() == QLatin1String("&Informazioni su Zelvo"))
+                            about = item;
+            QVERIFY2(about, "no \"&Informazioni su Zelvo\" in the \"&?\" menu");
+            about->trigger();
+        } else {
+            auto* toolbar = form->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+            for (QAction* action : toolbar->actions())
+                if (action->text() == QLatin1String("Informazioni"))
+                    about = action;
+            QVERIFY2(about, "no \"Informazioni\" on the toolbar");
+            auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(about));
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QVERIFY(forms::find(QStringLiteral("informa")) && forms::find(QStringLiteral("informa"))->isVisible());
+        QVERIFY(boxes.shown().isEmpty());
     }
 };
 
