@@ -15,9 +15,11 @@ FrameWindow::FrameWindow(const Setup& setup) : HelpBarWindow(setup.name, setup.h
 
     if (setup.layout == Layout::Requirements) {
         addHelpButtons(setup.tooltips, {120, 6000}, QStringLiteral("Command1"), {1200, 6000});
-        cmdmenu = button(this, QStringLiteral("indietro"), QStringLiteral("&Menu"), 7200, 6000, 1095, 375, menuTip);
-        addExitAndHint(setup.tooltips, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), {8280, 6000}, 5880,
-                       setup.hint, QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+        cmdmenu =
+            button(this, QStringLiteral("indietro"), QStringLiteral("&Menu"), 7200, 6000, 1095, 375, menuTip);
+        addExitAndHint(setup.tooltips, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), {8280, 6000},
+                       5880, setup.hint,
+                       QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     } else {
         const bool calc = setup.layout == Layout::Calculator;
         addHelpButtons(setup.tooltips, {120, calc ? 5760 : 5400}, QStringLiteral("guidainlinea"),
@@ -26,7 +28,8 @@ FrameWindow::FrameWindow(const Setup& setup) : HelpBarWindow(setup.name, setup.h
                          QStringLiteral("clicca per visualizzare la finestra Composizione"));
         cmdtab = button(this, QStringLiteral("cmdtab"), QStringLiteral("&Tabella"), 8280, 5400, 1095, 375,
                         QStringLiteral("clicca per visualizzare la finestra Tabella"));
-        cmdmenu = button(this, QStringLiteral("cmdmenu"), QStringLiteral("&Menu"), 7200, 5760, 1095, 375, menuTip);
+        cmdmenu =
+            button(this, QStringLiteral("cmdmenu"), QStringLiteral("&Menu"), 7200, 5760, 1095, 375, menuTip);
         addExitAndHint(setup.tooltips, QStringLiteral("esco"), QStringLiteral("&USCITA"), {8280, 5760}, 5640,
                        QString(), QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
         connect(cmdtab, &QPushButton::clicked, this, [this] { cmdtab_click(); });

@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QToolBar>
 
-FinestraPrincipale::FinestraPrincipale(const Setup& setup) : HelpBarWindow(setup.name, setup.helpLines), setup_(setup) {
+FinestraPrincipale::FinestraPrincipale(const Setup& setup)
+    : HelpBarWindow(setup.name, setup.helpLines), setup_(setup) {
     using namespace controls;
     setWindowTitle(setup.caption);
     resize(twips::px(9480), twips::px(6135 + Top));
@@ -30,7 +31,8 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup) : HelpBarWindow(setup
     help->addAction(QStringLiteral("&Suggerimenti..."), this, [] { openers::apri(QStringLiteral("frmTip")); });
     help->addAction(QStringLiteral("Supporto &clienti"), this,
                     [] { openers::apri(QStringLiteral("supportoclienti")); });
-    help->addAction(QStringLiteral("&Informazioni su Zelvo"), this, [] { openers::apri(QStringLiteral("informa")); });
+    help->addAction(QStringLiteral("&Informazioni su Zelvo"), this,
+                    [] { openers::apri(QStringLiteral("informa")); });
 
     Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -43,7 +45,8 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup) : HelpBarWindow(setup
     Toolbar1->addAction(QStringLiteral("Sommario"), this, [] { openers::apri(QStringLiteral("sommario")); });
     Toolbar1->addAction(QStringLiteral("Suggerimenti"), this, [] { openers::apri(QStringLiteral("frmTip")); });
     Toolbar1->addAction(QStringLiteral("Supporto"), this, [] { openers::apri(QStringLiteral("supportoclienti")); });
-    Toolbar1->addAction(QStringLiteral("Informazioni"), this, [] { openers::apri(QStringLiteral("informa")); });
+    Toolbar1->addAction(QStringLiteral("Informazioni"), this,
+                        [] { openers::apri(QStringLiteral("informa")); });
 
     // The bar stands where the calculators have it, below the menu bar and the toolbar.
     addHelpButtons(Tooltips::Cliccare, {120, 5760 + Top}, QStringLiteral("guidainlinea"),

@@ -32,9 +32,9 @@ public:
         QString hint;
         QString hintTooltip;
         QStringList helpLines;
-        std::vector<View> views;       // the other main windows
-        std::vector<Opener> headings;  // column headings
-        QString guide;                 // the window's own guide page
+        std::vector<View> views;      // the other main windows
+        std::vector<Opener> headings; // column headings
+        QString guide;                // the window's own guide page
     };
 
     explicit FinestraPrincipale(const Setup& setup);

@@ -12,20 +12,22 @@ HelpBarWindow::HelpBarWindow(const QString& name, const QStringList& helpLines)
     : ProportionedForm(name), helpLines_(helpLines) {}
 
 QString HelpBarWindow::tooltip(Tooltips tips, const QString& what) {
-    return (tips == Tooltips::Cliccare ? QStringLiteral("cliccare per ") : QStringLiteral("clicca per ")) + what;
+    const QString verb = tips == Tooltips::Cliccare ? QStringLiteral("cliccare") : QStringLiteral("clicca");
+    return verb + QStringLiteral(" per ") + what;
 }
 
 void HelpBarWindow::addHelpButtons(Tooltips tips, Place help, const QString& guideName, Place guide) {
-    aiuto = controls::button(this, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), help.left, help.top, help.width,
-                             375, tooltip(tips, QStringLiteral("avere gli aiuti in linea")));
+    aiuto = controls::button(this, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), help.left, help.top,
+                             help.width, 375, tooltip(tips, QStringLiteral("avere gli aiuti in linea")));
     guidainlinea = controls::button(this, guideName, QStringLiteral("&Guida in linea"), guide.left, guide.top,
-                                    guide.width, 375, tooltip(tips, QStringLiteral("visualizzare il Sommario della guida")));
+                                    guide.width, 375,
+                                    tooltip(tips, QStringLiteral("visualizzare il Sommario della guida")));
     connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
     connect(guidainlinea, &QPushButton::clicked, this, [this] { guidainlinea_Click(); });
 }
 
-void HelpBarWindow::addExitAndHint(Tooltips tips, const QString& exitName, const QString& exitCaption, Place exit,
-                                   int hintTop, const QString& hint, const QString& hintTooltip) {
+void HelpBarWindow::addExitAndHint(Tooltips tips, const QString& exitName, const QString& exitCaption,
+                                   Place exit, int hintTop, const QString& hint, const QString& hintTooltip) {
     using namespace controls;
     esco = button(this, exitName, exitCaption, exit.left, exit.top, exit.width, 375,
                   tooltip(tips, QStringLiteral("uscire da Zelvo")));
@@ -38,10 +40,18 @@ void HelpBarWindow::addExitAndHint(Tooltips tips, const QString& exitName, const
     passo->setAlignment(Qt::AlignCenter);
 }
 
-QString HelpBarWindow::helpText() const { return helpLines_.join(QChar(13)); }
+QString HelpBarWindow::helpText() const {
+    return helpLines_.join(QChar(13));
+}
 
-void HelpBarWindow::aiuto_Click() { msgbox::show(helpText(), msgbox::Information, ModZelvo::titoloaiuto); }
+void HelpBarWindow::aiuto_Click() {
+    msgbox::show(helpText(), msgbox::Information, ModZelvo::titoloaiuto);
+}
 
-void HelpBarWindow::guidainlinea_Click() { openers::apri(QStringLiteral("sommario")); }
+void HelpBarWindow::guidainlinea_Click() {
+    openers::apri(QStringLiteral("sommario"));
+}
 
-void HelpBarWindow::esco_Click() { ModZelvo::uscita(); }
+void HelpBarWindow::esco_Click() {
+    ModZelvo::uscita();
+}

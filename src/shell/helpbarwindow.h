@@ -43,8 +43,8 @@ protected:
     // The help and the guide buttons; a window's navigation buttons follow them in the tab order.
     void addHelpButtons(Tooltips tips, Place help, const QString& guideName, Place guide);
     // The exit button and then the hint label, after the window's navigation buttons.
-    void addExitAndHint(Tooltips tips, const QString& exitName, const QString& exitCaption, Place exit, int hintTop,
-                        const QString& hint, const QString& hintTooltip);
+    void addExitAndHint(Tooltips tips, const QString& exitName, const QString& exitCaption, Place exit,
+                        int hintTop, const QString& hint, const QString& hintTooltip);
 
 private:
     QStringList helpLines_;

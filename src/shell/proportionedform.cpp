@@ -14,7 +14,9 @@ void ProportionedForm::fixSize(int width, int height) {
         resize_->ResizeControls();
 }
 
-void ProportionedForm::Form_Unload() { resize_.reset(); }
+void ProportionedForm::Form_Unload() {
+    resize_.reset();
+}
 
 void ProportionedForm::Form_Resize() {
     if (resize_)

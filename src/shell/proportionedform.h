@@ -16,7 +16,8 @@ public:
     void Form_Resize() override;
 
 protected:
-    // The first step of the window's load: a new clsResize bound to it sizes it to 75 % of the screen, centred.
+    // The first step of the window's load: a new clsResize bound to it sizes it to 75 % of the screen,
+    // centred.
     void sizeToScreen();
     // The window's own inner size, in twips, in place of the 75 % one; the centred corner stays.
     void fixSize(int width, int height);

@@ -10,8 +10,8 @@ namespace stampainword {
 
 // A new visible application into applicazioneword, a new document into documentoword, "Century Gothic".
 word::Document* nuovodocumento();
-// The head lines, typed through the selection: the first at 20 pt, the second (where there is one) at 16 pt, each
-// ending its paragraph, then the given number of blank paragraphs at the last line's size.
+// The head lines, typed through the selection: the first at 20 pt, the second (where there is one) at 16 pt,
+// each ending its paragraph, then the given number of blank paragraphs at the last line's size.
 void intestazione(const QStringList& lines, int blanks);
 // The usual head lines, the program name and the subtitle, then the given number of blank paragraphs.
 void intestazione(int blanks = 1);

@@ -139,7 +139,8 @@ private slots:
             QVERIFY(button);
             QTest::mouseClick(button, Qt::LeftButton);
         }
-        QVERIFY(forms::find(QStringLiteral("informa")) && forms::find(QStringLiteral("informa"))->isVisible());
+        const Form* informa = forms::find(QStringLiteral("informa"));
+        QVERIFY(informa && informa->isVisible());
         QVERIFY(boxes.shown().isEmpty());
     }
 };

@@ -13,7 +13,8 @@ constexpr int AltezzaInterna = 6420;
 constexpr int SinistraPaginaStretta = 5467;
 } // namespace
 
-paginaguida::paginaguida(const PaginaGuida& pagina) : ProportionedForm(QString::fromLatin1(pagina.nome)), pagina_(pagina) {
+paginaguida::paginaguida(const PaginaGuida& pagina)
+    : ProportionedForm(QString::fromLatin1(pagina.nome)), pagina_(pagina) {
     using namespace controls;
     setWindowTitle(QStringLiteral("Guida in linea"));
     resize(twips::px(pagina.larghezzafinestra), twips::px(AltezzaInterna));
