@@ -6,7 +6,7 @@
 
 namespace controls {
 
-QColor vb(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+QColor bgr(quint32 value) { return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)); }
 
 void mark(QWidget* widget) { widget->setProperty("zelvoControl", true); }
 
@@ -14,9 +14,9 @@ bool isMarked(const QWidget* widget) { return widget->property("zelvoControl").t
 
 void setBackColor(QWidget* widget, quint32 bgr) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, vb(bgr));
-    palette.setColor(QPalette::Base, vb(bgr));
-    palette.setColor(QPalette::Button, vb(bgr));
+    palette.setColor(QPalette::Window, controls::bgr(bgr));
+    palette.setColor(QPalette::Base, controls::bgr(bgr));
+    palette.setColor(QPalette::Button, controls::bgr(bgr));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setProperty("backColor", bgr);
@@ -24,9 +24,9 @@ void setBackColor(QWidget* widget, quint32 bgr) {
 
 void setForeColor(QWidget* widget, quint32 bgr) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, vb(bgr));
-    palette.setColor(QPalette::Text, vb(bgr));
-    palette.setColor(QPalette::ButtonText, vb(bgr));
+    palette.setColor(QPalette::WindowText, controls::bgr(bgr));
+    palette.setColor(QPalette::Text, controls::bgr(bgr));
+    palette.setColor(QPalette::ButtonText, controls::bgr(bgr));
     widget->setPalette(palette);
 }
 
@@ -155,8 +155,9 @@ const QString frameStyle = QStringLiteral(
 } // namespace
 
 void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold) {
+    const QString weight = bold ? QStringLiteral("font-weight: bold;") : QString();
     frame->setStyleSheet(frameStyle + QStringLiteral("QGroupBox::title { color: %1; %2 }")
-                                          .arg(vb(bgr).name(), bold ? QStringLiteral("font-weight: bold;") : QString()));
+                                          .arg(controls::bgr(bgr).name(), weight));
     QFont font = frame->font();
     font.setBold(bold);
     frame->setFont(font);

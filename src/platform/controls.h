@@ -12,8 +12,8 @@
 // Building the classic controls: each one named, placed in twips and marked for clsResize.
 namespace controls {
 
-// A colour written as the classic &H00BBGGRR value.
-QColor vb(quint32 bgr);
+// The colour of a blue-green-red value, 0x00BBGGRR: red in the lowest byte.
+QColor bgr(quint32 value);
 
 constexpr quint32 Yellow = 0x0000FFFF;
 constexpr quint32 Cyan = 0x00FFFF00;

@@ -212,7 +212,7 @@ void fabbisogno::tabellaproteine() {
         // whole cell, so it names the background as well.
         groupCell->setStyleSheet(
             QStringLiteral("QLabel { background-color: %1; border: 1px solid %2; padding: 0px 5px; }")
-                .arg(controls::vb(FirstColumn).name(), controls::vb(controls::Black).name()));
+                .arg(controls::bgr(FirstColumn).name(), controls::bgr(controls::Black).name()));
         if (g.cell < 0)
             Label14 = groupCell;
         else
