@@ -2,7 +2,12 @@
 
 #include "twips.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
+#include <QToolButton>
 
 namespace controls {
 
@@ -183,6 +188,90 @@ QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int l
     widget->setFrameShape(QFrame::Box);
     setBackColor(widget, bgr);
     return widget;
+}
+
+namespace {
+class TableScrollBar : public QScrollBar {
+public:
+    explicit TableScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    // The style draws no focus on a scroll bar: a dotted rectangle on the thumb shows it, as classic bars do.
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect thumb =
+            style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(thumb.adjusted(2, 2, -3, -3));
+    }
+};
+
+// Hands the wheel turned over a table's rows to its scroll bar; the bar takes a handed-on event for itself.
+class WheelToBar : public QObject {
+public:
+    explicit WheelToBar(QScrollBar* bar) : QObject(bar), bar_(bar) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel)
+            return QObject::eventFilter(watched, event);
+        QCoreApplication::sendEvent(bar_, event);
+        return true;
+    }
+
+private:
+    QScrollBar* bar_;
+};
+
+// Return and keypad Enter on a focused push or tool button outside dialogs press it, after it shows itself
+// pressed, as an access key does. Dialogs and message boxes handle both keys themselves (their buttons are
+// default buttons); the keys typed into any other control go on to it untouched.
+class ReturnPressesButtons : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) ||
+            !button->hasFocus() || qobject_cast<QDialog*>(button->window()))
+            return false;
+        if (!key->isAutoRepeat())
+            button->animateClick();
+        return true;
+    }
+};
+} // namespace
+
+QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    return placed(static_cast<QScrollBar*>(new TableScrollBar(parent)), name, left, top, width, height);
+}
+
+void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows) {
+    auto* filter = new WheelToBar(bar);
+    for (QWidget* row : rows)
+        row->installEventFilter(filter);
+}
+
+void pressButtonsWithReturn() {
+    static QObject* filter = nullptr;
+    if (filter)
+        return;
+    filter = new ReturnPressesButtons(qApp);
+    qApp->installEventFilter(filter);
 }
 
 } // namespace controls

@@ -75,10 +75,7 @@ prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
     Label11->setToolTip(QStringLiteral("esistono versioni ridotte dal costo minore"));
     setForeColor(Label11, Black);
 
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    twips::place(VScroll1, 120, 1920, 375, 2415);
-    mark(VScroll1);
+    VScroll1 = tableScrollBar(this, QStringLiteral("VScroll1"), 120, 1920, 375, 2415);
     VScroll1->setRange(1, 1);
     VScroll1->setPageStep(10);
     VScroll1->setSingleStep(1);
@@ -86,6 +83,7 @@ prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
     // The list follows the thumb when it is released, not while it is dragged.
     VScroll1->setTracking(false);
 
+    QList<QWidget*> rows;
     QFont comic = grassetto(twips::sansFont(8.25));
     comic.setFamilies({QStringLiteral("Comic Sans MS"), comic.family()});
     for (int i = 1; i <= Righe; ++i) {
@@ -107,7 +105,10 @@ prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
         setForeColor(off[i], Red);
         for (QLabel* l : {num[i], nom[i], argom[i], eur[i], off[i]})
             l->setWordWrap(false);
+        rows << num[i] << nom[i] << argom[i] << eur[i] << off[i];
     }
+
+    scrollWithWheel(VScroll1, rows);
 
     Label8 = label(this, QStringLiteral("Label8"), textfiles::resource(QStringLiteral(":/reference/help/sconto.txt")),
                    600, 4440, 8295, 255);
