@@ -2,12 +2,16 @@
 
 #include "documentwindow.h"
 #include "docwriters.h"
+#include "tabstops.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -117,6 +121,7 @@ void Document::closeParagraph() {
 }
 
 void Document::appendText(const QString& text, const QString& fontName, double fontSize) {
+    const size_t from = blocks_.size() - 1;
     QString piece;
     auto flush = [&] {
         if (!piece.isEmpty()) {
@@ -150,6 +155,47 @@ void Document::appendText(const QString& text, const QString& fontName, double f
         }
     }
     flush();
+    lineUpTabTables(from);
+}
+
+namespace {
+bool holdsTabs(const Document::Block& block) {
+    return !block.isTable && block.paragraph.text().contains(QLatin1Char('\t'));
+}
+
+QFont shownFont(const QString& fontName) {
+    QFont font;
+    font.setFamilies({fontName, QStringLiteral("DejaVu Sans")});
+    return font;
+}
+} // namespace
+
+// The lines that hold a tab, one after another, make a table: their stops come from the widest cells, with
+// room to spare for a word processor that shows the font a little wider.
+void Document::lineUpTabTables(size_t from) {
+    while (from > 0 && holdsTabs(blocks_[from - 1]))
+        --from;
+    for (size_t first = from; first < blocks_.size();) {
+        if (!holdsTabs(blocks_[first])) {
+            ++first;
+            continue;
+        }
+        size_t end = first;
+        QStringList rows;
+        for (; end < blocks_.size() && holdsTabs(blocks_[end]); ++end)
+            rows << blocks_[end].paragraph.text();
+        const Run& run = blocks_[first].paragraph.runs.front();
+        QFont font = shownFont(run.fontName);
+        font.setPixelSize(std::max(qRound(run.fontSize * 20), 1)); // a pixel to a twip
+        const QFontMetricsF metrics(font);
+        const auto width = [&metrics](qsizetype, const QString& cell) { return metrics.horizontalAdvance(cell) * 1.1; };
+        QList<int> stops;
+        for (const double at : tabstops::stops(rows, width, run.fontSize * 30))
+            stops << qRound(at);
+        for (size_t i = first; i < end; ++i)
+            blocks_[i].paragraph.tabStops = stops;
+        first = end;
+    }
 }
 
 Range Document::bookmarkRange(const QString&) { return Range(this, Range::Kind::EndOfDocument, 0); }
@@ -265,7 +311,7 @@ Qt::Alignment qtAlignment(int alignment) {
 
 QTextCharFormat charFormat(const QString& fontName, double size, bool bold = false) {
     QTextCharFormat format;
-    format.setFontFamilies({fontName, QStringLiteral("DejaVu Sans")});
+    format.setFontFamilies(shownFont(fontName).families());
     format.setFontPointSize(size);
     if (bold)
         format.setFontWeight(QFont::Bold);
@@ -274,6 +320,9 @@ QTextCharFormat charFormat(const QString& fontName, double size, bool bold = fal
 } // namespace
 
 std::unique_ptr<QTextDocument> Document::toTextDocument() const {
+    // A text document lays out in pixels of the screen's resolution, as it turns its fonts' points to pixels.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double pixelsPerTwip = (screen ? qRound(screen->logicalDotsPerInchY()) : 96) / 1440.0;
     auto document = std::make_unique<QTextDocument>();
     QTextCursor cursor(document.get());
     bool first = true;
@@ -307,6 +356,10 @@ std::unique_ptr<QTextDocument> Document::toTextDocument() const {
         format.setAlignment(qtAlignment(paragraph.alignment));
         if (paragraph.pageBreakBefore)
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QList<QTextOption::Tab> tabs;
+        for (const int stop : paragraph.tabStops)
+            tabs << QTextOption::Tab(stop * pixelsPerTwip, QTextOption::LeftTab);
+        format.setTabPositions(tabs);
         if (first)
             cursor.setBlockFormat(format);
         else

@@ -35,6 +35,8 @@ struct Paragraph {
     std::vector<Run> runs;
     int alignment = AlignLeft;
     bool pageBreakBefore = false;
+    // Where the columns of a tab table begin, in twips from the left margin; empty outside tables.
+    QList<int> tabStops;
     QString text() const;
 };
 
@@ -150,6 +152,7 @@ public:
 private:
     Paragraph& openParagraph();
     void closeParagraph();
+    void lineUpTabTables(size_t from);
 
     Application* application_;
     std::vector<Block> blocks_;
