@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <cerrno>
+#include <cmath>
 
 namespace word {
 
@@ -317,16 +318,63 @@ QTextCharFormat charFormat(const QString& fontName, double size, bool bold = fal
         format.setFontWeight(QFont::Bold);
     return format;
 }
+
+bool isTabRow(const Document::Block& block) { return !block.isTable && !block.paragraph.tabStops.isEmpty(); }
+
+// The rows of a tab table as a table without borders: its columns as far apart as the stops, the last one as
+// wide as its widest cell.
+void insertTabTable(QTextCursor& cursor, const std::vector<Document::Block>& blocks, size_t first, size_t end,
+                    double pixelsPerTwip) {
+    std::vector<QStringList> rows;
+    double last = 0;
+    for (size_t i = first; i < end; ++i) {
+        const Paragraph& paragraph = blocks[i].paragraph;
+        rows.push_back(paragraph.text().split(QLatin1Char('\t')));
+        const QFontMetricsF metrics(charFormat(paragraph.runs.front().fontName, paragraph.runs.front().fontSize).font());
+        last = std::max(last, metrics.horizontalAdvance(rows.back().back()));
+    }
+    QList<QTextLength> widths;
+    int left = 0;
+    for (const int stop : blocks[first].paragraph.tabStops) {
+        widths << QTextLength(QTextLength::FixedLength, qRound((stop - left) * pixelsPerTwip));
+        left = stop;
+    }
+    widths << QTextLength(QTextLength::FixedLength, std::ceil(last * 1.1));
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setColumnWidthConstraints(widths);
+    QTextTable* table = cursor.insertTable(int(rows.size()), int(widths.size()), format);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const Run& run = blocks[first + row].paragraph.runs.front();
+        for (int column = 0; column < rows[row].size() && column < table->columns(); ++column)
+            table->cellAt(int(row), column)
+                .firstCursorPosition()
+                .insertText(rows[row][column], charFormat(run.fontName, run.fontSize));
+    }
+    cursor.movePosition(QTextCursor::End);
+}
 } // namespace
 
-std::unique_ptr<QTextDocument> Document::toTextDocument() const {
+std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) const {
     // A text document lays out in pixels of the screen's resolution, as it turns its fonts' points to pixels.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double pixelsPerTwip = (screen ? qRound(screen->logicalDotsPerInchY()) : 96) / 1440.0;
     auto document = std::make_unique<QTextDocument>();
     QTextCursor cursor(document.get());
     bool first = true;
-    for (const Block& block : blocks_) {
+    for (size_t i = 0; i < blocks_.size(); ++i) {
+        const Block& block = blocks_[i];
+        if (tabTables == TabTables::Tables && isTabRow(block)) {
+            size_t end = i;
+            while (end < blocks_.size() && isTabRow(blocks_[end]))
+                ++end;
+            insertTabTable(cursor, blocks_, i, end, pixelsPerTwip);
+            first = false;
+            i = end - 1;
+            continue;
+        }
         if (block.isTable) {
             const Table& table = *block.table;
             QTextTableFormat format;
@@ -440,7 +488,7 @@ bool Document::saveAs(const QString& path, QString* error) const {
     } else if (suffix == QLatin1String("txt")) {
         bytes = plainText().toUtf8();
     } else {
-        bytes = toTextDocument()->toHtml().toUtf8();
+        bytes = toTextDocument(TabTables::Tables)->toHtml().toUtf8();
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {

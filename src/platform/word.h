@@ -135,7 +135,9 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
-    std::unique_ptr<QTextDocument> toTextDocument() const;
+    // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops.
+    enum class TabTables { Stops, Tables };
+    std::unique_ptr<QTextDocument> toTextDocument(TabTables tabTables = TabTables::Stops) const;
     // Bumped at every change, so a window knows when to render again.
     quint64 revision() const { return revision_; }
 
