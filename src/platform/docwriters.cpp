@@ -476,7 +476,9 @@ private:
 
     void paragraph(QXmlStreamWriter& xml, const word::Paragraph& paragraph) {
         mark_.follow(paragraph);
-        startParagraph(xml, {paragraph.alignment, paragraph.pageBreakBefore, {mark_.font, mark_.size, false},
+        startParagraph(xml, {paragraph.alignment,
+                             paragraph.pageBreakBefore,
+                             {mark_.font, mark_.size, false},
                              paragraph.tabStops});
         for (const word::Run& run : paragraph.runs)
             if (!run.text.isEmpty())

@@ -16,7 +16,8 @@ namespace tabstops {
 QList<double> stops(const QStringList& rows, const std::function<double(qsizetype, const QString&)>& width,
                     double gap);
 
-// Gives a text box the stops of the tables in its text, and keeps them right when the text or the font change.
+// Gives a text box the stops of the tables in its text, and keeps them right when the text or the font
+// change.
 void alignColumns(QPlainTextEdit* box);
 
 } // namespace tabstops

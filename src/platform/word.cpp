@@ -189,7 +189,9 @@ void Document::lineUpTabTables(size_t from) {
         QFont font = shownFont(run.fontName);
         font.setPixelSize(std::max(qRound(run.fontSize * 20), 1)); // a pixel to a twip
         const QFontMetricsF metrics(font);
-        const auto width = [&metrics](qsizetype, const QString& cell) { return metrics.horizontalAdvance(cell) * 1.1; };
+        const auto width = [&metrics](qsizetype, const QString& cell) {
+            return metrics.horizontalAdvance(cell) * 1.1;
+        };
         QList<int> stops;
         for (const double at : tabstops::stops(rows, width, run.fontSize * 30))
             stops << qRound(at);
@@ -319,7 +321,9 @@ QTextCharFormat charFormat(const QString& fontName, double size, bool bold = fal
     return format;
 }
 
-bool isTabRow(const Document::Block& block) { return !block.isTable && !block.paragraph.tabStops.isEmpty(); }
+bool isTabRow(const Document::Block& block) {
+    return !block.isTable && !block.paragraph.tabStops.isEmpty();
+}
 
 // The rows of a tab table as a table without borders: its columns as far apart as the stops, the last one as
 // wide as its widest cell.
@@ -330,7 +334,8 @@ void insertTabTable(QTextCursor& cursor, const std::vector<Document::Block>& blo
     for (size_t i = first; i < end; ++i) {
         const Paragraph& paragraph = blocks[i].paragraph;
         rows.push_back(paragraph.text().split(QLatin1Char('\t')));
-        const QFontMetricsF metrics(charFormat(paragraph.runs.front().fontName, paragraph.runs.front().fontSize).font());
+        const QFontMetricsF metrics(
+            charFormat(paragraph.runs.front().fontName, paragraph.runs.front().fontSize).font());
         last = std::max(last, metrics.horizontalAdvance(rows.back().back()));
     }
     QList<QTextLength> widths;

@@ -42,7 +42,8 @@ supportoclienti::supportoclienti() : Form(QStringLiteral("supportoclienti")) {
     Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("OK"), 4920, 3360, 1815, 495);
     // The caption fills its designed width, short of Label10, with its letters drawn a shade closer than the
     // sans serif used here would set them.
-    QLabel* didascalia = label(this, QStringLiteral("Label8"), QStringLiteral("sito internet:"), 240, 3600, 855, 255);
+    QLabel* didascalia =
+        label(this, QStringLiteral("Label8"), QStringLiteral("sito internet:"), 240, 3600, 855, 255);
     didascalia->setWordWrap(false);
     QFont stretta = didascalia->font();
     stretta.setLetterSpacing(QFont::PercentageSpacing, 96);

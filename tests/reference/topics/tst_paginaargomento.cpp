@@ -1,4 +1,6 @@
+#include "platform/docwriters.h"
 #include "platform/forms.h"
+#include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "platform/word.h"
 #include "reference/common/barraargomenti.h"
@@ -6,8 +8,6 @@
 #include "reference/topics/paginaargomento.h"
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
-#include "platform/textfiles.h"
-#include "platform/docwriters.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -82,7 +82,8 @@ QString misaligned(QTextDocument* document) {
         }
         document->documentLayout()->blockBoundingRect(block); // lays the row out
         QList<qreal> starts;
-        for (qsizetype at = text.indexOf(QLatin1Char('\t')); at >= 0; at = text.indexOf(QLatin1Char('\t'), at + 1))
+        for (qsizetype at = text.indexOf(QLatin1Char('\t')); at >= 0;
+             at = text.indexOf(QLatin1Char('\t'), at + 1))
             starts << block.layout()->lineForTextPosition(int(at + 1)).cursorToX(int(at + 1));
         for (qsizetype k = 0; k < starts.size(); ++k)
             if (k >= above.size())
