@@ -118,6 +118,9 @@ void tst_basale::calcolo_workedExamples_data() {
     QTest::newRow("donna 70 anni 60 kg") << false << "70"
                                          << "60"
                                          << "1240" << donnaAnziana << QStringList{"1934", "1934", "1934"};
+    QTest::newRow("donna 75 anni 60 kg") << false << "75"
+                                         << "60"
+                                         << "1212" << donnaAnziana << QStringList{"1891", "1891", "1891"};
 }
 
 void tst_basale::calcolo_workedExamples() {

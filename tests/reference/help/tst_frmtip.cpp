@@ -1,3 +1,4 @@
+#include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "reference/help/frmtip.h"
 #include "reference/help/informa.h"
@@ -6,7 +7,6 @@
 #include "support/inquadrati.h"
 #include "support/testsupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -52,6 +52,8 @@ private slots:
         QCOMPARE(tip->lblTipText->text(), QStringLiteral("tre"));
         QTest::mouseClick(tip->cmdprecedente, Qt::LeftButton);
         QCOMPARE(tip->lblTipText->text(), QStringLiteral("due"));
+        QTest::mouseClick(tip->cmdprecedente, Qt::LeftButton);
+        QCOMPARE(tip->lblTipText->text(), QStringLiteral("uno"));
     }
 
     void tips_emptyLineIsATipOfItsOwn() {
@@ -85,13 +87,18 @@ private slots:
         QVERIFY(tip->tips().isEmpty());
         QVERIFY(!tip->LoadTips(QString()));
 
-        // Something of that name that cannot be read is not called missing.
+        // A file that is there but cannot be opened is not called missing.
         unloadAll();
-        QVERIFY(QDir().mkdir(percorsotips()));
-        const QString unreadable = apritips()->lblTipText->text();
-        QDir().rmdir(percorsotips());
-        QVERIFY2(unreadable.startsWith(QStringLiteral("Impossibile leggere il file SuggerimentiZelvo.TXT\r\n")),
-                 qPrintable(unreadable));
+        scrivitips("uno\r\n");
+        textfiles::setUnreadable([](const QString& path) { return path == percorsotips(); });
+        tip = apritips();
+        textfiles::setUnreadable(nullptr);
+        QCOMPARE(tip->lblTipText->text(),
+                 QStringLiteral("Impossibile leggere il file SuggerimentiZelvo.TXT\r\n\r\nIl file si trova nella directory "
+                                "dell'applicazione ma non può essere aperto: controllare che sia un file di testo e "
+                                "di avere il permesso di leggerlo. "));
+        QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
+        QVERIFY(tip->tips().isEmpty());
     }
 
     void tips_emptyFileGivesAnEmptyLabel() {

@@ -1,4 +1,5 @@
 #include "platform/shellopen.h"
+#include "platform/textfiles.h"
 #include "reference/help/listino.h"
 #include "reference/help/prodotti.h"
 #include "shell/modzelvo.h"
@@ -167,11 +168,12 @@ private slots:
         }
     }
 
-    void malformedFiles_giveAMessage_data() {
+    void fileContents_giveTheirNotice_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("products");
         QTest::addColumn<int>("maximum");
         QTest::addColumn<QString>("notice");
+        QTest::newRow("count of exactly 100") << listinoDi(100) << 100 << 91 << QString();
         QTest::newRow("count above 100") << listinoDi(120) << 100 << 91
                                          << "Il file listino.txt annuncia 120 prodotti: sono mostrati soltanto i primi 100.";
         QTest::newRow("shorter than count") << listinoDi(12, "23") << 12 << 3
@@ -195,7 +197,7 @@ private slots:
                                         << "Listino non disponibile: il file listino.txt non indica un numero di "
                                            "prodotti valido.";
     }
-    void malformedFiles_giveAMessage() {
+    void fileContents_giveTheirNotice() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, products);
         QFETCH(int, maximum);
@@ -204,9 +206,12 @@ private slots:
         prodotti* p = apri();
         QCOMPARE(p->numeroprodotti, products);
         QCOMPARE(p->VScroll1->maximum(), maximum);
-        QCOMPARE(p->Label8->text(), notice);
+        QCOMPARE(p->Label8->text().contains(QStringLiteral("listino.txt")), !notice.isEmpty());
+        if (!notice.isEmpty())
+            QCOMPARE(p->Label8->text(), notice);
         p->VScroll1->setValue(maximum);
         QCOMPARE(p->num[10]->text(), QString::number(maximum + 9));
+        QCOMPARE(p->nom[10]->text(), products > 9 ? QStringLiteral("prog%1").arg(maximum + 9) : QString());
         // The printout still works on what was read.
         p->cmdstampa_Click();
         QCOMPARE(ModZelvo::tabellaword->rowCount(), products + 1);
@@ -221,13 +226,16 @@ private slots:
         QCOMPARE(p->nom[1]->text(), QString());
         QCOMPARE(p->Label10->text(), QString());
 
-        // Something of that name that cannot be read is not called missing.
+        // A file that is there but cannot be opened is not called missing.
         unloadAll();
-        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("listino.txt")));
-        const QString unreadable = apri()->Label8->text();
-        QDir(dir_.path()).rmdir(QStringLiteral("listino.txt"));
-        QCOMPARE(unreadable, QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella "
-                                            "corrente ma non può essere letto."));
+        scrivi(listinoDi(3));
+        textfiles::setUnreadable([](const QString& path) { return path.endsWith(QLatin1String("listino.txt")); });
+        p = apri();
+        textfiles::setUnreadable(nullptr);
+        QCOMPARE(p->Label8->text(), QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella "
+                                                   "corrente ma non può essere letto."));
+        QCOMPARE(p->numeroprodotti, 0);
+        QCOMPARE(p->nom[1]->text(), QString());
     }
 
     void reader_handlesTheSequentialForm() {
