@@ -186,20 +186,6 @@ void Tune::close() {
     engine_->apply();
 }
 
-bool Tune::isOpen() const {
-    if (!engine_)
-        return false;
-    std::lock_guard lock(engine_->mutex);
-    return engine_->open;
-}
-
-bool Tune::isPlaying() const {
-    if (!engine_)
-        return false;
-    std::lock_guard lock(engine_->mutex);
-    return engine_->open && engine_->wantPlaying;
-}
-
 bool Tune::isRendering() const {
     if (!engine_)
         return false;

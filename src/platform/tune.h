@@ -18,8 +18,6 @@ public:
     void pause();
     void close();
 
-    bool isOpen() const;
-    bool isPlaying() const;
     // An audio device (or the buffer) is open and the synthesiser renders to it: from the first play after
     // the sound font has loaded until the tune is closed.
     bool isRendering() const;
