@@ -94,23 +94,21 @@ private slots:
         QCOMPARE(p->numeroprodotti, 23);
     }
 
-    void exactlyTen_cannotScroll() {
-        scrivi(listinoDi(10));
-        prodotti* p = apri();
-        QCOMPARE(p->VScroll1->maximum(), 1);
-        QCOMPARE(colonna(p->nom).last(), QStringLiteral("prog10"));
+    void tenOrFewer_cannotScroll_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("four leave empty rows") << 4;
+        QTest::newRow("exactly ten") << 10;
     }
-
-    void fewerThanTen_leavesEmptyRowsAndNoScroll() {
-        scrivi(listinoDi(4));
+    void tenOrFewer_cannotScroll() {
+        QFETCH(int, count);
+        scrivi(listinoDi(count));
         prodotti* p = apri();
         QCOMPARE(p->VScroll1->maximum(), 1);
         QCOMPARE(p->VScroll1->value(), 1);
-        QCOMPARE(colonna(p->num),
-                 (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-        QCOMPARE(p->nom[4]->text(), QStringLiteral("prog4"));
-        QCOMPARE(p->nom[5]->text(), QString());
-        QCOMPARE(p->eur[10]->text(), QString());
+        QCOMPARE(colonna(p->num), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+        QCOMPARE(p->nom[count]->text(), QStringLiteral("prog%1").arg(count));
+        for (int i = count + 1; i <= 10; ++i)
+            QVERIFY(p->nom[i]->text().isEmpty() && p->eur[i]->text().isEmpty());
     }
 
     void prices_showWithCommaAndPrintWithTwoDecimals() {

@@ -183,12 +183,9 @@ private slots:
     void leaving_unloadsThePageFirst_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("indice glicemico") << "cmd1(16)"
-                                          << "glicemico";
-        QTest::newRow("alimenti") << "cmd1(1)"
-                                  << "alimentari";
-        QTest::newRow("indietro") << "indietro"
-                                  << "menu";
+        QTest::newRow("indice glicemico") << "cmd1(16)" << "glicemico";
+        QTest::newRow("alimenti") << "cmd1(1)" << "alimentari";
+        QTest::newRow("indietro") << "indietro" << "menu";
     }
     void leaving_unloadsThePageFirst() {
         QFETCH(QString, button);
