@@ -130,8 +130,8 @@ private slots:
         if (index >= 1 && index <= Guide) {
             const auto* page = forms::get<paginaguida>(window);
             QCOMPARE(page->titolo(), QString::fromUtf8(argomenti[index - 1].titolo));
-            const int length = argomenti[index - 1].lunghezza;
-            QVERIFY2(std::abs(page->testo().size() - length) <= length / 10, qPrintable(page->testo()));
+            const qsizetype length = argomenti[index - 1].lunghezza, shown = page->testo().size();
+            QVERIFY2(std::abs(shown - length) <= length / 10, qPrintable(QString::number(shown)));
             QVERIFY(!page->testo().contains(QLatin1Char('\n')) && !page->testo().contains(QLatin1Char('\r')));
         }
     }
