@@ -191,24 +191,6 @@ private slots:
         QVERIFY(!forms::find(QStringLiteral("guidacalorie"))->isVisible());
     }
 
-    void export_writesOneFileAndReplacesAnOldOne() {
-        QTemporaryDir dir;
-        const QString path = dir.path() + QStringLiteral("/Zelvo-guida.doc");
-        {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("vecchia guida");
-        }
-        auto* s = forms::get<sommario>(QStringLiteral("sommario"));
-        QVERIFY(s->esportaguida(dir.path() + QLatin1Char('/')));
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        const QByteArray content = written.readAll();
-        QVERIFY(!content.contains("vecchia guida"));
-        QVERIFY(content.contains("MANUALE D'USO RAPIDO") || content.contains("MANUALE D&#x27;USO RAPIDO"));
-        QVERIFY(content.contains("COMPOSIZIONE"));
-    }
-
     void export_secondExportHasItsOwnApplication() {
         QTemporaryDir dir;
         auto* s = forms::get<sommario>(QStringLiteral("sommario"));
@@ -220,15 +202,22 @@ private slots:
         QCOMPARE(word::Application::recentDocuments().size(), size_t(2));
     }
 
-    void export_stampaWritesInTheProgramFolder() {
-        const QString path = ModZelvo::cartellaprogramma() + QStringLiteral("/Zelvo-guida.doc");
-        QFile::remove(path);
+    // "Stampa" writes the one guide file in the program's folder, over an older one.
+    void export_stampaReplacesTheFileInTheProgramFolder() {
+        QFile written(ModZelvo::cartellaprogramma() + QStringLiteral("/Zelvo-guida.doc"));
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write("vecchia guida");
+        written.close();
         MessageBoxes boxes;
         auto* s = qobject_cast<sommario*>(forms::show(QStringLiteral("sommario")));
         QTest::mouseClick(s->cmdstampa, Qt::LeftButton);
         QVERIFY(boxes.shown().isEmpty());
-        QVERIFY(QFile::exists(path));
-        QFile::remove(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray content = written.readAll();
+        written.remove();
+        QVERIFY(!content.contains("vecchia guida"));
+        QVERIFY(content.contains("MANUALE D'USO RAPIDO") || content.contains("MANUALE D&#x27;USO RAPIDO"));
+        QVERIFY(content.contains("COMPOSIZIONE"));
     }
 
     void export_unwritableFolderIsReported() {
