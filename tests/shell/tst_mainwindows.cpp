@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 class tst_mainwindows : public QObject {
     Q_OBJECT
@@ -171,7 +172,13 @@ private slots:
                 found << a;
         QCOMPARE(found.size(), 1);
         QVERIFY(!forms::isLoaded(target));
-        found.front()->trigger();
+        if (toolbar) {
+            auto* button = qobject_cast<QToolButton*>(static_cast<QToolBar*>(bar)->widgetForAction(found.front()));
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            found.front()->trigger();
+        }
         QVERIFY(forms::find(target) && forms::find(target)->isVisible());
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(form->isVisible());
