@@ -101,6 +101,7 @@ private slots:
         QCOMPARE(w->passo->toolTip(), QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
         QCOMPARE(w->esco->toolTip(), QStringLiteral("cliccare per uscire da Zelvo"));
         QCOMPARE(w->cmdtab->toolTip(), QStringLiteral("clicca per visualizzare la finestra Tabella"));
+        QCOMPARE(w->cmdmenu->toolTip(), QStringLiteral("cliccare per visualizzare la finestra Menu"));
         QCOMPARE(w->guidainlinea->geometry(), twips::rect(1200, 5760, 1111, 375));
         QCOMPARE(w->esco->geometry(), twips::rect(8280, 5760, 1095, 375));
         QCOMPARE(w->size(), QSize(twips::px(9480), twips::px(6135)));
