@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "tabstops.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -77,6 +78,7 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, in
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     widget->setPlainText(shown);
+    tabstops::alignColumns(widget);
     return widget;
 }
 

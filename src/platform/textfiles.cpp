@@ -10,7 +10,20 @@ constexpr char16_t cp1252High[32] = {
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+std::function<bool(const QString&)>& unreadableFiles() {
+    static std::function<bool(const QString&)> unreadable;
+    return unreadable;
+}
 } // namespace
+
+void setUnreadable(std::function<bool(const QString& path)> unreadable) { unreadableFiles() = std::move(unreadable); }
+
+bool open(QFile& file) {
+    if (unreadableFiles() && unreadableFiles()(file.fileName()))
+        return false;
+    return file.open(QIODevice::ReadOnly);
+}
 
 std::optional<unsigned char> toCp1252(QChar c) {
     const char16_t u = c.unicode();
@@ -41,7 +54,7 @@ QString decode(const QByteArray& bytes) {
 
 std::optional<QString> read(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!open(file))
         return std::nullopt;
     return decode(file.readAll());
 }

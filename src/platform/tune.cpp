@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <alsa/asoundlib.h>
+#include <atomic>
+#include <cmath>
 #include <condition_variable>
 #include <fluidsynth.h>
 #include <mutex>
@@ -27,8 +29,13 @@ void quietLibraries() {
 // The audio driver renders on a thread of its own, and the player's timer runs inside that rendering; so
 // the driver runs only while a player exists: it starts after the player is made and stops before the
 // player is deleted.
+namespace {
+std::atomic<bool> buffer{false};
+} // namespace
+
 struct Tune::Engine {
     std::mutex mutex;
+    std::condition_variable loaded;
     std::thread loader;
     QString path;
     bool open = false;
@@ -41,6 +48,9 @@ struct Tune::Engine {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
+    // Sound goes to a buffer instead of a device; it renders only while output is on.
+    const bool buffered = buffer;
+    bool output = false;
     fluid_player_t* player = nullptr;
 
     void load() {
@@ -57,12 +67,15 @@ struct Tune::Engine {
         const QString font = Tune::soundFontPath();
         const bool fontOk =
             syn && !font.isEmpty() && fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
-        std::lock_guard lock(mutex);
-        settings = s;
-        synth = syn;
-        silent = !fontOk;
-        ready = true;
-        apply();
+        {
+            std::lock_guard lock(mutex);
+            settings = s;
+            synth = syn;
+            silent = !fontOk;
+            ready = true;
+            apply();
+        }
+        loaded.notify_all();
     }
 
     // Called with the mutex held.
@@ -93,9 +106,10 @@ struct Tune::Engine {
             }
         }
         fluid_player_play(player);
-        if (!driver) {
-            driver = new_fluid_audio_driver(settings, synth);
-            if (!driver) {
+        if (!output) {
+            driver = buffered ? nullptr : new_fluid_audio_driver(settings, synth);
+            output = buffered || driver;
+            if (!output) {
                 silent = true;
                 stopPlayer();
             }
@@ -107,6 +121,7 @@ struct Tune::Engine {
             delete_fluid_audio_driver(driver);
             driver = nullptr;
         }
+        output = false;
         if (player) {
             delete_fluid_player(player);
             player = nullptr;
@@ -189,7 +204,34 @@ bool Tune::isRendering() const {
     if (!engine_)
         return false;
     std::lock_guard lock(engine_->mutex);
-    return engine_->driver != nullptr;
+    return engine_->output;
+}
+
+void Tune::renderToBuffer(bool on) { buffer = on; }
+
+int Tune::pull(int frames) {
+    if (!engine_ || !engine_->buffered)
+        return 0;
+    std::unique_lock lock(engine_->mutex);
+    engine_->loaded.wait(lock, [this] { return engine_->ready; });
+    if (!engine_->output)
+        return 0;
+    int sounding = 0;
+    float samples[2 * 512];
+    for (int done = 0; done < frames; done += 512) {
+        const int count = std::min(512, frames - done);
+        fluid_synth_write_float(engine_->synth, count, samples, 0, 2, samples, 1, 2);
+        for (int i = 0; i < count; ++i)
+            sounding += std::fabs(samples[2 * i]) > 1e-4f || std::fabs(samples[2 * i + 1]) > 1e-4f;
+    }
+    return sounding;
+}
+
+int Tune::position() const {
+    if (!engine_)
+        return 0;
+    std::lock_guard lock(engine_->mutex);
+    return engine_->player ? fluid_player_get_current_tick(engine_->player) : 0;
 }
 
 QString Tune::soundFontPath() {
@@ -204,34 +246,4 @@ QString Tune::soundFontPath() {
         if (QFileInfo(QString::fromLatin1(candidate)).isFile())
             return QString::fromLatin1(candidate);
     return {};
-}
-
-std::vector<float> Tune::render(const QString& midiPath, const QString& soundFont, double seconds, int sampleRate) {
-    std::vector<float> samples;
-    if (!QFileInfo(midiPath).isFile() || !QFileInfo(soundFont).isFile() || seconds <= 0)
-        return samples;
-    quietLibraries();
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
-    fluid_synth_t* synth = new_fluid_synth(settings);
-    if (fluid_synth_sfload(synth, soundFont.toLocal8Bit().constData(), 1) != FLUID_FAILED) {
-        fluid_player_t* player = new_fluid_player(synth);
-        if (fluid_player_add(player, midiPath.toLocal8Bit().constData()) == FLUID_OK) {
-            fluid_player_play(player);
-            const int frames = static_cast<int>(seconds * sampleRate);
-            samples.resize(static_cast<size_t>(frames) * 2);
-            constexpr int block = 512;
-            for (int done = 0; done < frames; done += block) {
-                const int count = std::min(block, frames - done);
-                float* out = samples.data() + static_cast<size_t>(done) * 2;
-                fluid_synth_write_float(synth, count, out, 0, 2, out, 1, 2);
-            }
-            fluid_player_stop(player);
-        }
-        delete_fluid_player(player);
-    }
-    delete_fluid_synth(synth);
-    delete_fluid_settings(settings);
-    return samples;
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <memory>
-#include <vector>
 
 // The splash window's tune: a MIDI file played through a software synthesiser. Without a file, a
 // sound font or an audio device it stays silent and never reports an error.
@@ -21,15 +20,21 @@ public:
 
     bool isOpen() const;
     bool isPlaying() const;
-    // An audio device is open and the synthesiser renders to it on the audio thread: from the first play
-    // after the sound font has loaded until the tune is closed.
+    // An audio device (or the buffer) is open and the synthesiser renders to it: from the first play after
+    // the sound font has loaded until the tune is closed.
     bool isRendering() const;
+
+    // The tunes made from now on render into a buffer that their owner pulls, in place of the audio
+    // device: a machine without a sound card can then hear what they play.
+    static void renderToBuffer(bool on);
+    // With the buffer: waits for the sound font, renders the next frames (44100 a second) and returns how
+    // many of them carry sound; 0 when nothing renders.
+    int pull(int frames);
+    // Where the player stands in the tune, in MIDI ticks; 0 without a player.
+    int position() const;
 
     // The sound font the tune uses: the program's own, else a General MIDI one; empty when there is none.
     static QString soundFontPath();
-    // Renders the first seconds of a MIDI file to interleaved stereo samples, without an audio device.
-    static std::vector<float> render(const QString& midiPath, const QString& soundFont, double seconds,
-                                     int sampleRate = 22050);
 
 private:
     struct Engine;

@@ -65,6 +65,13 @@ private slots:
         QVERIFY(!forms::isLoaded(QStringLiteral("sample")));
     }
 
+    void sizeFormToScreen_threeQuartersCentred() {
+        auto* form = static_cast<Sample*>(forms::show(QStringLiteral("sample")));
+        form->resizer.SizeFormToScreen(75);
+        QCOMPARE(form->screen()->geometry(), QRect(0, 0, 1280, 800));
+        QCOMPARE(QRect(form->pos(), form->size()), QRect(160, 100, 960, 600));
+    }
+
     // Shrunk to nothing, as a minimised window is, and back: every size is computed from the design.
     void resize_scalesControls_andShrinkRestoreKeepsLayout() {
         auto* form = static_cast<Sample*>(forms::show(QStringLiteral("sample")));

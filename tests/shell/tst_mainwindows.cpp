@@ -68,13 +68,17 @@ private slots:
     // At the design size every control lies inside its frame and shows its whole caption.
     void controls_insideTheirFrames_data() {
         QTest::addColumn<QString>("window");
-        for (const char* window : {"menu", "tabella", "composizione"})
+        for (const char* window :
+             {"menu", "tabella", "composizione", "massa", "basale", "pesi", "grasso", "azona", "blocchi"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
     void controls_insideTheirFrames() {
         QFETCH(QString, window);
         QWidget* form = forms::show(window);
-        form->resize(632, 461); // 9480 x 6915 twips: the design area with the menu bar and toolbar above it
+        // The calculators open at their design size. The main windows take 9480 x 6915 twips: the design area
+        // with the menu bar and toolbar above it.
+        if (QStringList{"menu", "tabella", "composizione"}.contains(window))
+            form->resize(632, 461);
         QCoreApplication::processEvents();
         const QStringList wrong = testsupport::fuoriposto(form);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));

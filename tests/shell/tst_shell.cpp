@@ -4,12 +4,21 @@
 #include "support/testsupport.h"
 
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
+
+namespace {
+constexpr int second = 44100;
+}
 
 class tst_shell : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::initialise(); }
+    void initTestCase() {
+        Tune::renderToBuffer(true);
+        testsupport::initialise();
+    }
     void cleanup() { testsupport::unloadAll(); }
 
     void inizializza_identityAndTitles() {
@@ -22,22 +31,21 @@ private slots:
         QCOMPARE(ModZelvo::titolocontrollo, QStringLiteral("Zelvo: controllo dati immessi nella finestra attiva"));
     }
 
-    void splash_showsNameSubtitleAndVersion() {
+    // The tune starts with the splash, a click pauses it, a key closes the splash and the price list.
+    void splash_playsAtStart_clickPausesAndOpensComposer_keyCloses() {
+        forms::load(QStringLiteral("prodotti"));
         auto* splash = qobject_cast<frmSplash*>(forms::show(QString::fromLatin1(frmSplash::Name)));
-        QVERIFY(splash);
         QCOMPARE(splash->lblnome->text(), QStringLiteral("Zelvo"));
         QCOMPARE(splash->lblsottotitolo->text(), QStringLiteral("menu per una dieta equilibrata"));
         QCOMPARE(splash->Label1->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 2.04.05"));
-    }
-
-    void splash_clickOpensComposer_keyCloses() {
-        auto* splash = qobject_cast<frmSplash*>(forms::show(QString::fromLatin1(frmSplash::Name)));
+        QVERIFY(splash->tune().pull(second) > second / 2);
         QTest::mouseClick(splash->Label1, Qt::LeftButton);
-        QVERIFY(forms::isLoaded(QStringLiteral("menu")));
         QVERIFY(forms::find(QStringLiteral("menu"))->isVisible());
-        QVERIFY(!splash->tune().isPlaying());
+        QVERIFY(!splash->isVisible());
+        splash->tune().pull(second);
+        QCOMPARE(splash->tune().pull(second), 0);
         QTest::keyClick(splash, Qt::Key_A);
-        QVERIFY(!forms::isLoaded(QString::fromLatin1(frmSplash::Name)));
+        QCOMPARE(forms::loadedNames(), QStringList{QStringLiteral("menu")});
     }
 
     void uscita_no_changesNothing() {
@@ -54,17 +62,35 @@ private slots:
         QVERIFY(forms::find(QStringLiteral("menu"))->isVisible());
     }
 
-    void uscita_yes_unloadsEverythingAndShowsClosingScreen() {
+    // USCITA on each main window: the composer and the daily-requirements page go first, then the rest in
+    // load order; the paused tune carries on over the closing screen.
+    void uscita_fromEachMainWindow_unloadsInOrderAndPlaysOn_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* name : {"menu", "tabella", "composizione"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void uscita_fromEachMainWindow_unloadsInOrderAndPlaysOn() {
+        QFETCH(QString, window);
         testsupport::MessageBoxes boxes;
         boxes.answerNext(msgbox::Yes);
-        forms::show(QStringLiteral("massa"));
-        forms::show(QStringLiteral("menu"));
-        forms::load(QStringLiteral("tabella"));
-        ModZelvo::uscita();
-        QCOMPARE(forms::loadedNames(), QStringList{QString::fromLatin1(frmSplash::Name)});
-        auto* splash = qobject_cast<frmSplash*>(forms::find(QString::fromLatin1(frmSplash::Name)));
-        QVERIFY(splash->isVisible());
+        QPointer<frmSplash> splash = qobject_cast<frmSplash*>(forms::show(QString::fromLatin1(frmSplash::Name)));
+        splash->tune().pull(second);
+        splash->mostramenu();
+        const int paused = splash->tune().position();
+        QStringList gone;
+        QObject listening;
+        for (const char* name : {"massa", "tabella", "fabbisogno", "prodotti", "composizione"})
+            forms::load(QString::fromLatin1(name));
+        for (const QString& name : forms::loadedNames())
+            connect(forms::find(name), &QObject::destroyed, &listening, [&gone, name] { gone << name; });
+        QTest::mouseClick(forms::show(window)->findChild<QPushButton*>(QStringLiteral("esco")), Qt::LeftButton);
+        testsupport::settle();
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(gone, (QStringList{"menu", "fabbisogno", "massa", "tabella", "prodotti", "composizione"}));
+        QVERIFY(splash && splash->isVisible());
         QCOMPARE(splash->Label2->text(), QStringLiteral("          elaborazione eseguita con"));
+        QVERIFY(splash->tune().pull(2 * second) > second / 2);
+        QVERIFY(splash->tune().position() > paused + 480);
     }
 
     void guidainword_buildsTheGuideDocument() {

@@ -99,7 +99,7 @@ std::optional<double> numero(const listino::Valore& valore) {
 
 listino listino::leggi(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!textfiles::open(file)) {
         listino vuoto;
         vuoto.esito = file.exists() ? Esito::Inaccessibile : Esito::Mancante;
         return vuoto;

@@ -1,10 +1,12 @@
+#include "platform/textfiles.h"
+#include "platform/twips.h"
 #include "reference/help/frmtip.h"
 #include "reference/help/informa.h"
 #include "reference/help/supportoclienti.h"
 #include "shell/modzelvo.h"
+#include "support/inquadrati.h"
 #include "support/testsupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -76,13 +78,18 @@ private slots:
         QVERIFY(tip->tips().isEmpty());
         QVERIFY(!tip->LoadTips(QString()));
 
-        // Something of that name that cannot be read is not called missing.
+        // A file that is there but cannot be opened is not called missing.
         unloadAll();
-        QVERIFY(QDir().mkdir(percorsotips()));
-        const QString unreadable = apritips()->lblTipText->text();
-        QDir().rmdir(percorsotips());
-        QVERIFY2(unreadable.startsWith(QStringLiteral("Impossibile leggere il file SuggerimentiZelvo.TXT\r\n")),
-                 qPrintable(unreadable));
+        scrivitips("uno\r\n");
+        textfiles::setUnreadable([](const QString& path) { return path == percorsotips(); });
+        tip = apritips();
+        textfiles::setUnreadable(nullptr);
+        QCOMPARE(tip->lblTipText->text(),
+                 QStringLiteral("Impossibile leggere il file SuggerimentiZelvo.TXT\r\n\r\nIl file si trova nella directory "
+                                "dell'applicazione ma non può essere aperto: controllare che sia un file di testo e "
+                                "di avere il permesso di leggerlo. "));
+        QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
+        QVERIFY(tip->tips().isEmpty());
     }
 
     void tips_chiudiThenReopenShowsTheSameTip() {
@@ -134,6 +141,11 @@ private slots:
         QVERIFY(!page->isVisible());
         QCOMPARE(forms::show(QStringLiteral("supportoclienti")), page);
         QVERIFY(page->findChild<QLabel*>(QStringLiteral("Label9"))->text().endsWith(QStringLiteral(".example")));
+        // "sito internet:" whole within its designed width, short of the web address beside it.
+        QCOMPARE(page->findChild<QLabel*>(QStringLiteral("Label8"))->geometry(),
+                 twips::rect(240, 3600, 855, 255));
+        const QStringList wrong = testsupport::fuoriposto(page);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 };
 
