@@ -136,54 +136,43 @@ private slots:
         QCOMPARE(totali(), somme);
     }
 
-    void deleteSnacks() {
-        pianifica(QStringLiteral("10,7"));
-        for (int riga : {2, 4, 6})
-            elimina(riga);
-        QCOMPARE(righe(), (QStringList{"3,8", "0", "3,3", "0", "3,3", "0"}));
-        QCOMPARE(totali(), (QStringList{"10,4", "73", "94", "31"}));
-        QCOMPARE(w->numeropasti(), 3);
-    }
-
-    void deleteAll_data() {
+    // Deletions from a plan made over one of 10,7 blocks; a meal deleted twice, or one without blocks, counts
+    // once or not at all, and a plan leaves no grams of an earlier one.
+    void deletions_data() {
+        QTest::addColumn<QString>("proteine");
         QTest::addColumn<QList<int>>("ordine");
-        QTest::newRow("in order") << QList<int>{1, 2, 3, 4, 5, 6};
-        QTest::newRow("backwards") << QList<int>{6, 5, 4, 3, 2, 1};
-        QTest::newRow("mixed") << QList<int>{3, 1, 6, 2, 5, 4};
+        QTest::addColumn<QStringList>("attesi");
+        QTest::addColumn<QStringList>("somme");
+        QTest::addColumn<int>("pasti");
+        const QStringList zeri(6, QStringLiteral("0"));
+        QTest::newRow("snacks") << "10,7" << QList<int>{2, 4, 6} << QStringList{"3,8", "0", "3,3", "0", "3,3", "0"}
+                                << QStringList{"10,4", "73", "94", "31"} << 3;
+        QTest::newRow("all in order") << "10,7" << QList<int>{1, 2, 3, 4, 5, 6} << zeri << zeri.mid(2) << 1;
+        QTest::newRow("all backwards") << "10,7" << QList<int>{6, 5, 4, 3, 2, 1} << zeri << zeri.mid(2) << 1;
+        QTest::newRow("all mixed") << "10,7" << QList<int>{3, 1, 6, 2, 5, 4} << zeri << zeri.mid(2) << 1;
+        QTest::newRow("the same meal twice") << "10,7" << QList<int>{2, 2} << QStringList{"2,7", "0", "2,2", "1,7", "2,2", "1,7"}
+                                             << QStringList{"10,5", "73", "94", "32"} << 5;
+        // Breakfast's 2,2 blocks go to the four meals left, 0,6 each (half up from 0,55).
+        QTest::newRow("then breakfast") << "10,7" << QList<int>{2, 2, 3} << QStringList{"3,3", "0", "0", "2,3", "2,8", "2,3"}
+                                        << QStringList{"10,7", "75", "97", "32"} << 4;
+        QTest::newRow("a meal without blocks") << "0,5" << QList<int>{1} << QStringList{"0", "0,1", "0,1", "0,1", "0,1", "0,1"}
+                                               << QStringList{"0,5", "5", "5", "0"} << 6;
     }
-    void deleteAll() {
+    void deletions() {
+        QFETCH(QString, proteine);
         QFETCH(QList<int>, ordine);
+        QFETCH(QStringList, attesi);
+        QFETCH(QStringList, somme);
+        QFETCH(int, pasti);
         pianifica(QStringLiteral("10,7"));
+        pianifica(proteine);
         for (int riga : ordine)
             elimina(riga);
-        QCOMPARE(righe(), QStringList(6, QStringLiteral("0")));
-        QCOMPARE(totali(), QStringList(4, QStringLiteral("0")));
-        for (int i = 1; i <= 6; ++i)
-            QCOMPARE(grammi(i), QStringList(3, QStringLiteral("0")));
-        QCOMPARE(w->numeropasti(), 1);
-    }
-
-    void deleteAgain_isIgnored() {
-        pianifica(QStringLiteral("10,7"));
-        elimina(2);
-        const QStringList dopo = righe();
-        elimina(2);
-        QCOMPARE(righe(), dopo);
-        QCOMPARE(totali(), (QStringList{"10,5", "73", "94", "32"}));
-        QCOMPARE(w->numeropasti(), 5);
-        // Breakfast's 2,2 blocks go to the four meals left, 0,6 each (half up from 0,55).
-        elimina(3);
-        QCOMPARE(righe(), (QStringList{"3,3", "0", "0", "2,3", "2,8", "2,3"}));
-        QCOMPARE(w->numeropasti(), 4);
-    }
-
-    void mealWithoutBlocks_showsNoOldGramsAndIsIgnored() {
-        pianifica(QStringLiteral("10,7"));
-        pianifica(QStringLiteral("0,5"));
-        QCOMPARE(grammi(1), QStringList(3, QStringLiteral("0")));
-        elimina(1);
-        QCOMPARE(w->numeropasti(), 6);
-        QCOMPARE(righe(), (QStringList{"0", "0,1", "0,1", "0,1", "0,1", "0,1"}));
+        QCOMPARE(righe(), attesi);
+        QCOMPARE(totali(), somme);
+        for (int riga : ordine)
+            QCOMPARE(grammi(riga), QStringList(3, QStringLiteral("0")));
+        QCOMPARE(w->numeropasti(), pasti);
     }
 
     void newPlan_replacesDeletedMeals() {

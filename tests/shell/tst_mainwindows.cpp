@@ -4,7 +4,6 @@
 #include "support/testsupport.h"
 
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -85,16 +84,34 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
+    // Every column heading, calculator and help button of the three windows, found by its caption.
     void openers_showTheirWindows_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("menu BMI") << "menu" << "calcolatore(1)" << "massa";
-        QTest::newRow("menu alimento") << "menu" << "intestazione(1)" << "alimentari";
-        QTest::newRow("menu kcal") << "menu" << "intestazione(6)" << "fabbisogno";
-        QTest::newRow("tabella colesterolo") << "tabella" << "intestazione(5)" << "appcolesterolo";
-        QTest::newRow("composizione vit.C") << "composizione" << "intestazione(12)" << "appvitC";
-        QTest::newRow("composizione guida") << "composizione" << "guidainlinea" << "sommario";
+        const auto add = [](const char* window, const char* button, const char* target) {
+            QTest::addRow("%s %s", window, button) << window << button << target;
+        };
+        // The food-table window has no mineral or vitamin columns.
+        const std::tuple<const char*, const char*, bool> headings[] = {
+            {"alimento", "alimentari", true}, {"protidi", "appprotidi", true},   {"lipidi", "applipidi", true},
+            {"glucidi", "appglucidi", true},  {"calcio", "appcalcio", false},    {"fosforo", "appfosforo", false},
+            {"ferro", "appferro", false},     {"vit.A", "appvitA", false},       {"vit.B1", "appvitB1", false},
+            {"vit.B2", "appvitB2", false},    {"vit.PP", "appvitPP", false},     {"vit.C", "appvitC", false},
+            {"colest.", "appcolesterolo", true}, {"kcal", "fabbisogno", true}};
+        for (const auto& [caption, target, inTabella] : headings) {
+            if (inTabella)
+                add("tabella", caption, target);
+            add("composizione", caption, target);
+        }
+        for (const auto& [caption, target] :
+             {std::pair{"alimento", "alimentari"}, {"protidi", "appprotidi"}, {"lipidi", "applipidi"},
+              {"glucidi", "appglucidi"}, {"colesterolo", "appcolesterolo"}, {"kcal", "fabbisogno"},
+              {"&BMI", "massa"}, {"BM&R", "basale"}, {"&pesi ideali", "pesi"}, {"grasso &corporeo", "grasso"},
+              {"dieta a &zona", "grasso"}, {"b&locchi a zona", "blocchi"}})
+            add("menu", caption, target);
+        for (const char* window : {"menu", "tabella", "composizione"})
+            add(window, "&Guida in linea", "sommario");
     }
     void openers_showTheirWindows() {
         QFETCH(QString, window);
@@ -102,50 +119,73 @@ private slots:
         QFETCH(QString, target);
         testsupport::MessageBoxes boxes;
         QWidget* form = forms::show(window);
-        auto* b = form->findChild<QPushButton*>(button);
-        QVERIFY2(b, qPrintable(button));
-        b->click();
+        QList<QPushButton*> found;
+        for (QPushButton* b : form->findChildren<QPushButton*>())
+            if (b->text() == button)
+                found << b;
+        QCOMPARE(found.size(), 1);
+        QVERIFY(!forms::isLoaded(target));
+        QTest::mouseClick(found.front(), Qt::LeftButton);
         QVERIFY(forms::find(target) && forms::find(target)->isVisible());
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(form->isVisible());
     }
 
-    // Every main window opens the about box from its help menu and from its toolbar.
-    void about_opensInforma_data() {
+    // What the toolbar buttons and the items of the "Visualizza" and help menus open.
+    void actions_openTheirWindows_data() {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("fromMenu");
-        for (const char* window : {"menu", "tabella", "composizione"}) {
-            QTest::addRow("%s menu item", window) << QString::fromLatin1(window) << true;
-            QTest::addRow("%s toolbar", window) << QString::fromLatin1(window) << false;
+        QTest::addColumn<bool>("toolbar");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("target");
+        const char* windows[][3] = {{"menu", "Menu", "guidamenu"},
+                                    {"tabella", "Tabella", "guidatabella"},
+                                    {"composizione", "Composizione", "guidacomposizione"}};
+        for (const auto& [window, title, guide] : windows) {
+            const auto add = [window](bool toolbar, const QString& action, const char* target) {
+                QTest::addRow("%s %s %s", window, toolbar ? "toolbar" : "menu", qPrintable(action))
+                    << window << toolbar << action << target;
+            };
+            for (const auto& [other, caption, unused] : windows)
+                if (other != window) {
+                    add(true, caption, other);
+                    add(false, QStringLiteral("&") + caption, other);
+                }
+            for (const auto& [action, target] :
+                 {std::pair{"Sommario", "sommario"}, {"Suggerimenti", "frmTip"}, {"Supporto", "supportoclienti"},
+                  {"Informazioni", "informa"}})
+                add(true, action, target);
+            for (const auto& [action, target] :
+                 {std::pair{"&Sommario della guida", "sommario"}, {"&Guida alla finestra", guide},
+                  {"&Suggerimenti...", "frmTip"}, {"Supporto &clienti", "supportoclienti"},
+                  {"&Informazioni su Zelvo", "informa"}})
+                add(false, action, target);
         }
     }
-    void about_opensInforma() {
+    void actions_openTheirWindows() {
         QFETCH(QString, window);
-        QFETCH(bool, fromMenu);
+        QFETCH(bool, toolbar);
+        QFETCH(QString, action);
+        QFETCH(QString, target);
         testsupport::MessageBoxes boxes;
         QWidget* form = forms::show(window);
-        QAction* about = nullptr;
-        if (fromMenu) {
-            for (QAction* menu : form->findChild<QMenuBar*>(QStringLiteral("barramenu"))->actions())
-                if (menu->text() == QLatin1String("&?"))
-                    for (QAction* item : menu->menu()->actions())
-                        if (item->text() == QLatin1String("&Informazioni su Zelvo"))
-                            about = item;
-            QVERIFY2(about, "no \"&Informazioni su Zelvo\" in the \"&?\" menu");
-            about->trigger();
-        } else {
-            auto* toolbar = form->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-            for (QAction* action : toolbar->actions())
-                if (action->text() == QLatin1String("Informazioni"))
-                    about = action;
-            QVERIFY2(about, "no \"Informazioni\" on the toolbar");
-            auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(about));
+        QWidget* bar = toolbar ? static_cast<QWidget*>(form->findChild<QToolBar*>()) : form->findChild<QMenuBar*>();
+        QVERIFY(bar);
+        QList<QAction*> found;
+        for (QAction* a : bar->findChildren<QAction*>())
+            if (a->text() == action)
+                found << a;
+        QCOMPARE(found.size(), 1);
+        QVERIFY(!forms::isLoaded(target));
+        if (toolbar) {
+            auto* button = qobject_cast<QToolButton*>(static_cast<QToolBar*>(bar)->widgetForAction(found.front()));
             QVERIFY(button);
             QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            found.front()->trigger();
         }
-        const Form* informa = forms::find(QStringLiteral("informa"));
-        QVERIFY(informa && informa->isVisible());
+        QVERIFY(forms::find(target) && forms::find(target)->isVisible());
         QVERIFY(boxes.shown().isEmpty());
+        QVERIFY(form->isVisible());
     }
 };
 

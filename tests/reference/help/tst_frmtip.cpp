@@ -35,43 +35,34 @@ private slots:
         QFile::remove(percorsotips());
     }
 
-    void tips_stepForwardsWrappingAndBackStoppingAtTheFirst() {
-        scrivitips("uno\r\ndue\r\ntre\r\n");
+    // The tip shown on opening and after each click: + the next tip, - the previous one.
+    void tips_stepThroughTheFile_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("forwards wrapping, back stopping at the first")
+            << QByteArray("uno\r\ndue\r\ntre\r\n") << "-+++++--"
+            << QStringList{"uno", "uno", "due", "tre", "uno", "due", "tre", "due", "uno"};
+        QTest::newRow("an empty line is a tip of its own")
+            << QByteArray("primo\r\n\r\nterzo") << "++-" << QStringList{"primo", "", "terzo", ""};
+        QTest::newRow("a single line keeps showing") << QByteArray("solo questo") << "++-"
+                                                     << QStringList(4, QStringLiteral("solo questo"));
+        QTest::newRow("an empty file gives an empty label") << QByteArray() << "+-" << QStringList(3, QString());
+        QTest::newRow("Windows-1252 accents") << QByteArray("la qualit\xe0 del cibo \x96 perch\xe9 no\r\nsecondo\r\n")
+                                              << "+" << QStringList{"la qualità del cibo – perché no", "secondo"};
+    }
+    void tips_stepThroughTheFile() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, clicks);
+        QFETCH(QStringList, shown);
+        scrivitips(file);
         frmTip* tip = apritips();
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("uno"));
-        QTest::mouseClick(tip->cmdprecedente, Qt::LeftButton);
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("uno"));
-        QStringList seen;
-        for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
+        QStringList seen{tip->lblTipText->text()};
+        for (const QChar click : clicks) {
+            QTest::mouseClick(click == QLatin1Char('+') ? tip->cmdNextTip : tip->cmdprecedente, Qt::LeftButton);
             seen << tip->lblTipText->text();
         }
-        QCOMPARE(seen, (QStringList{QStringLiteral("due"), QStringLiteral("tre"), QStringLiteral("uno")}));
-        tip->cmdNextTip_Click();
-        tip->cmdNextTip_Click();
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("tre"));
-        QTest::mouseClick(tip->cmdprecedente, Qt::LeftButton);
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("due"));
-        QTest::mouseClick(tip->cmdprecedente, Qt::LeftButton);
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("uno"));
-    }
-
-    void tips_emptyLineIsATipOfItsOwn() {
-        scrivitips("primo\r\n\r\nterzo");
-        frmTip* tip = apritips();
-        QCOMPARE(tip->tips().size(), 3);
-        tip->cmdNextTip_Click();
-        QCOMPARE(tip->lblTipText->text(), QString());
-        tip->cmdNextTip_Click();
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("terzo"));
-    }
-
-    void tips_singleLineKeepsShowing() {
-        scrivitips("solo questo");
-        frmTip* tip = apritips();
-        tip->cmdNextTip_Click();
-        tip->cmdNextTip_Click();
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("solo questo"));
+        QCOMPARE(seen, shown);
     }
 
     void tips_missingFileShowsTheMessageAndButtonsChangeNothing() {
@@ -99,21 +90,6 @@ private slots:
                                 "di avere il permesso di leggerlo. "));
         QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
         QVERIFY(tip->tips().isEmpty());
-    }
-
-    void tips_emptyFileGivesAnEmptyLabel() {
-        scrivitips("");
-        frmTip* tip = apritips();
-        QCOMPARE(tip->lblTipText->text(), QString());
-        tip->cmdNextTip_Click();
-        tip->cmdprecedente_Click();
-        QCOMPARE(tip->lblTipText->text(), QString());
-    }
-
-    void tips_windows1252ReadsItsAccents() {
-        scrivitips("la qualit\xe0 del cibo \x96 perch\xe9 no\r\nsecondo\r\n");
-        frmTip* tip = apritips();
-        QCOMPARE(tip->lblTipText->text(), QStringLiteral("la qualità del cibo – perché no"));
     }
 
     void tips_chiudiThenReopenShowsTheSameTip() {

@@ -98,23 +98,21 @@ private slots:
         QCOMPARE(p->numeroprodotti, 23);
     }
 
-    void exactlyTen_cannotScroll() {
-        scrivi(listinoDi(10));
-        prodotti* p = apri();
-        QCOMPARE(p->VScroll1->maximum(), 1);
-        QCOMPARE(colonna(p->nom).last(), QStringLiteral("prog10"));
+    void tenOrFewer_cannotScroll_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("four leave empty rows") << 4;
+        QTest::newRow("exactly ten") << 10;
     }
-
-    void fewerThanTen_leavesEmptyRowsAndNoScroll() {
-        scrivi(listinoDi(4));
+    void tenOrFewer_cannotScroll() {
+        QFETCH(int, count);
+        scrivi(listinoDi(count));
         prodotti* p = apri();
         QCOMPARE(p->VScroll1->maximum(), 1);
         QCOMPARE(p->VScroll1->value(), 1);
-        QCOMPARE(colonna(p->num),
-                 (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-        QCOMPARE(p->nom[4]->text(), QStringLiteral("prog4"));
-        QCOMPARE(p->nom[5]->text(), QString());
-        QCOMPARE(p->eur[10]->text(), QString());
+        QCOMPARE(colonna(p->num), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+        QCOMPARE(p->nom[count]->text(), QStringLiteral("prog%1").arg(count));
+        for (int i = count + 1; i <= 10; ++i)
+            QVERIFY(p->nom[i]->text().isEmpty() && p->eur[i]->text().isEmpty());
     }
 
     void prices_showWithCommaAndPrintWithTwoDecimals() {
@@ -181,24 +179,16 @@ private slots:
                                          << "Il file listino.txt annuncia 120 prodotti: sono mostrati soltanto i primi 100.";
         QTest::newRow("shorter than count") << listinoDi(12, "23") << 12 << 3
                                             << "Il file listino.txt annuncia 23 prodotti ma ne contiene soltanto 12.";
-        QTest::newRow("count with a fraction") << listinoDi(5, "4.5") << 0 << 1
-                                               << "Listino non disponibile: il file listino.txt non indica un numero di "
-                                                  "prodotti valido.";
-        QTest::newRow("negative count") << listinoDi(5, "-3") << 0 << 1
-                                        << "Listino non disponibile: il file listino.txt non indica un numero di "
-                                           "prodotti valido.";
-        QTest::newRow("count is a word") << listinoDi(5, "\"molti\"") << 0 << 1
-                                         << "Listino non disponibile: il file listino.txt non indica un numero di "
-                                            "prodotti valido.";
-        QTest::newRow("empty file") << QByteArray() << 0 << 1
-                                    << "Listino non disponibile: il file listino.txt non indica un numero di "
-                                       "prodotti valido.";
+        const QString invalido = QStringLiteral(
+            "Listino non disponibile: il file listino.txt non indica un numero di prodotti valido.");
+        QTest::newRow("count with a fraction") << listinoDi(5, "4.5") << 0 << 1 << invalido;
+        QTest::newRow("negative count") << listinoDi(5, "-3") << 0 << 1 << invalido;
+        QTest::newRow("count is a word") << listinoDi(5, "\"molti\"") << 0 << 1 << invalido;
+        QTest::newRow("empty file") << QByteArray() << 0 << 1 << invalido;
         QByteArray garbage("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0 \0\0\0 \x08\x06\0\0\0szz\xf4", 33);
         for (int i = 0; i < 2000; ++i)
             garbage.append(char((i * 7919 + 13) % 256));
-        QTest::newRow("binary garbage") << garbage << 0 << 1
-                                        << "Listino non disponibile: il file listino.txt non indica un numero di "
-                                           "prodotti valido.";
+        QTest::newRow("binary garbage") << garbage << 0 << 1 << invalido;
     }
     void fileContents_giveTheirNotice() {
         QFETCH(QByteArray, bytes);

@@ -119,28 +119,35 @@ private slots:
                                      "indietro", "cmdesci", "Text1", "cmd1(1)"}));
     }
 
-    void rda_elevenLinesTitledForDataCheck() {
-        clic(apri(), "RDA");
+    void boxes_everyLineInOrder_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("RDA") << "RDA" << "Zelvo: controllo dati immessi nella finestra attiva"
+                             << QStringList{"La razione giornaliera raccomandata dalla Cee (RDA) è la seguente per "
+                                            "le vitamine ed i minerali:",
+                                            "- C ......... = mg     60",   "- B1 ....... = mg       1,4",
+                                            "- B2 ....... = mg       1,65", "- PP ....... = mg     18",
+                                            "- B6 ....... = mg       2",    "- folacina = mcg 200",
+                                            "- B12 ..... = mcg     1",     "- B5 ....... = mg       6",
+                                            "- Calcio .. = mg   890",      "- Ferro .... = mg     14"};
+        QTest::newRow("aiuto") << "aiuto" << "Zelvo: aiuto in linea"
+                               << QStringList{"- La finestra è di sola lettura:",
+                                              "- utilizzarla per verificare la corretta elaborazione della "
+                                              "dieta in base alle esigenze."};
+    }
+    // One information box, its lines joined by a carriage return alone; the page stays as it was.
+    void boxes_everyLineInOrder() {
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        QFETCH(QStringList, lines);
+        Form* page = apri();
+        clic(page, qPrintable(button));
         QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(boxes.shown().first().style, 64);
-        QCOMPARE(boxes.shown().first().title,
-                 QStringLiteral("Zelvo: controllo dati immessi nella finestra attiva"));
-        const QStringList lines = boxes.shown().first().text.split(QChar(13));
-        QCOMPARE(lines.size(), 11);
-        QCOMPARE(lines.first(),
-                 QStringLiteral("La razione giornaliera raccomandata dalla Cee (RDA) è la seguente per "
-                                "le vitamine ed i minerali:"));
-        QCOMPARE(lines[2], QStringLiteral("- B1 ....... = mg       1,4"));
-        QCOMPARE(lines[6], QStringLiteral("- folacina = mcg 200"));
-        QCOMPARE(lines.last(), QStringLiteral("- Ferro .... = mg     14"));
-        QVERIFY(forms::isLoaded(QStringLiteral("fabbisogno")));
-
-        boxes.clear();
-        clic(forms::find(QStringLiteral("fabbisogno")), "aiuto");
-        QCOMPARE(boxes.shown().first().text,
-                 QStringLiteral("- La finestra è di sola lettura:\r- utilizzarla per "
-                                "verificare la corretta elaborazione della dieta in base "
-                                "alle esigenze."));
+        QCOMPARE(boxes.shown().first().title, title);
+        QCOMPARE(boxes.shown().first().text.split(QChar(13)), lines);
+        QCOMPARE(forms::find(QStringLiteral("fabbisogno")), page);
     }
 
     // Typed text and the printout's hint last until the page's own topic button loads it afresh.
@@ -176,12 +183,9 @@ private slots:
     void leaving_unloadsThePageFirst_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("indice glicemico") << "cmd1(16)"
-                                          << "glicemico";
-        QTest::newRow("alimenti") << "cmd1(1)"
-                                  << "alimentari";
-        QTest::newRow("indietro") << "indietro"
-                                  << "menu";
+        QTest::newRow("indice glicemico") << "cmd1(16)" << "glicemico";
+        QTest::newRow("alimenti") << "cmd1(1)" << "alimentari";
+        QTest::newRow("indietro") << "indietro" << "menu";
     }
     void leaving_unloadsThePageFirst() {
         QFETCH(QString, button);
@@ -208,23 +212,6 @@ private slots:
         }
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(forms::isLoaded(QStringLiteral("fabbisogno")));
-    }
-
-    void kcalHeadings_ofTheMainWindows_openThePage() {
-        for (const char* window : {"menu", "tabella", "composizione"}) {
-            Form* main = forms::show(QString::fromLatin1(window));
-            QPushButton* kcal = nullptr;
-            for (QPushButton* button : main->findChildren<QPushButton*>())
-                if (button->objectName().startsWith(QLatin1String("intestazione(")) &&
-                    button->text() == "kcal")
-                    kcal = button;
-            QVERIFY2(kcal, window);
-            QTest::mouseClick(kcal, Qt::LeftButton);
-            QVERIFY2(forms::find(QStringLiteral("fabbisogno")) &&
-                         forms::find(QStringLiteral("fabbisogno"))->isVisible(),
-                     window);
-            testsupport::unloadAll();
-        }
     }
 };
 

@@ -116,18 +116,12 @@ private slots:
         QTest::addColumn<int>("first");
         QTest::addColumn<QString>("firstName");
         QTest::addColumn<QString>("lastName");
-        QTest::newRow("1") << 1 << 1 << "Yogurt scremato"
-                           << "Lenticchie comuni";
-        QTest::newRow("16") << 16 << 16 << "Fagioli"
-                            << "Mele";
-        QTest::newRow("110") << 110 << 110 << "Patate fritte"
-                             << "Riso istantanco bollito per 6 min ";
-        QTest::newRow("115") << 115 << 115 << "Galletta per colazione"
-                             << "Maltosio";
-        QTest::newRow("beyond the end") << 500 << 115 << "Galletta per colazione"
-                                        << "Maltosio";
-        QTest::newRow("before the start") << -7 << 1 << "Yogurt scremato"
-                                          << "Lenticchie comuni";
+        QTest::newRow("1") << 1 << 1 << "Yogurt scremato" << "Lenticchie comuni";
+        QTest::newRow("16") << 16 << 16 << "Fagioli" << "Mele";
+        QTest::newRow("110") << 110 << 110 << "Patate fritte" << "Riso istantanco bollito per 6 min ";
+        QTest::newRow("115") << 115 << 115 << "Galletta per colazione" << "Maltosio";
+        QTest::newRow("beyond the end") << 500 << 115 << "Galletta per colazione" << "Maltosio";
+        QTest::newRow("before the start") << -7 << 1 << "Yogurt scremato" << "Lenticchie comuni";
     }
     void scrolling() {
         QFETCH(int, value);
@@ -185,16 +179,11 @@ private slots:
     void navigation_unloadsBeforeLeaving_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("kcal") << "cmd1(5)"
-                              << "fabbisogno";
-        QTest::newRow("alimenti") << "cmd1(1)"
-                                  << "alimentari";
-        QTest::newRow("menu") << "cmdmenu"
-                              << "menu";
-        QTest::newRow("tabella") << "cmdtab"
-                                 << "tabella";
-        QTest::newRow("composizione") << "cmdcomp"
-                                      << "composizione";
+        QTest::newRow("kcal") << "cmd1(5)" << "fabbisogno";
+        QTest::newRow("alimenti") << "cmd1(1)" << "alimentari";
+        QTest::newRow("menu") << "cmdmenu" << "menu";
+        QTest::newRow("tabella") << "cmdtab" << "tabella";
+        QTest::newRow("composizione") << "cmdcomp" << "composizione";
     }
     void navigation_unloadsBeforeLeaving() {
         QFETCH(QString, button);
