@@ -133,7 +133,8 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
-    std::unique_ptr<QTextDocument> toTextDocument() const;
+    // html: laid out for an HTML file, every blank and tab kept as word processors read it.
+    std::unique_ptr<QTextDocument> toTextDocument(bool html = false) const;
     // Bumped at every change, so a window knows when to render again.
     quint64 revision() const { return revision_; }
 
