@@ -51,7 +51,6 @@ DocumentWindow::DocumentWindow(std::shared_ptr<word::Document> document)
     view_->setOpenLinks(false);
     view_->setTabChangesFocus(true);
     setCentralWidget(view_);
-    view_->setFocus();
 
     QToolBar* bar = addToolBar(QStringLiteral("Documento"));
     bar->setMovable(false);

@@ -315,8 +315,11 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(bool html) const {
                     QTextBlockFormat blockFormat;
                     blockFormat.setAlignment(qtAlignment(table.cell(r, c).alignment));
                     cellCursor.setBlockFormat(blockFormat);
-                    // The built-in table style sets its first row in bold.
-                    cellCursor.insertText(shown(table.cell(r, c).text),
+                    // The built-in table style sets its first row in bold. The lines of a cell stay one
+                    // paragraph, as in the saved documents.
+                    const QString text =
+                        shown(table.cell(r, c).text).replace(QLatin1Char('\n'), QChar::LineSeparator);
+                    cellCursor.insertText(text,
                                           charFormat(table.fontName, table.fontSize, table.autoFormat && r == 1));
                 }
             }
