@@ -78,6 +78,11 @@ inline std::map<QString, QByteArray> unzip(const QByteArray& zip, QString& error
     return parts;
 }
 
+// The number of a length such as "12pt" or "8.50cm".
+inline double lengthNumber(const QString& length) {
+    return length.left(length.size() - 2).toDouble();
+}
+
 inline Reading readOdt(const QByteArray& package) {
     Reading read;
     const auto parts = unzip(package, read.error);
@@ -115,7 +120,7 @@ inline Reading readOdt(const QByteArray& package) {
             auto& p = styles[paragraph];
             auto& s = styles[span];
             if (n == u"p")
-                read.add(cell ? (heading ? "th" : "td") : "p", s["fo:font-size"].chopped(2).toDouble(),
+                read.add(cell ? (heading ? "th" : "td") : "p", lengthNumber(s["fo:font-size"]),
                          QStringList{"start", "end", "center", "justify"}.indexOf(p["fo:text-align"]),
                          s["fo:font-weight"] == u"bold", p["fo:break-before"] == u"page", text);
         } else if (token != QXmlStreamReader::StartElement) {
@@ -126,7 +131,7 @@ inline Reading readOdt(const QByteArray& package) {
                 styles[style][a.qualifiedName().toString()] = a.value().toString();
         } else if (n == u"table" || n == u"table-column") {
             const QString width = styles[attribute("table:style-name")]["style:column-width"];
-            const int twips = qRound(width.chopped(2).toDouble() * 1440 / 2.54);
+            const int twips = qRound(lengthNumber(width) * 1440 / 2.54);
             read.tableWidth = n == u"table" ? 0 : read.tableWidth + twips;
         } else if (n == u"table-header-rows" || n == u"table-cell") {
             (n == u"table-cell" ? cell : heading) = true;
