@@ -1,3 +1,4 @@
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "shell/frmsplash.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
     QApplication::setQuitOnLastWindowClosed(false);
     dialogs::loadItalianTexts();
+    controls::pressButtonsWithReturn();
     registerAllForms();
     forms::setQuitWhenNoWindowVisible(true);
     forms::show(QString::fromLatin1(frmSplash::Name));

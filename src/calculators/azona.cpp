@@ -83,8 +83,10 @@ azona::azona() : FrameWindow(impostazione()) {
         top += altezze[i] + 45;
     }
 
-    QGroupBox* esiti = frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati della elaborazione"), 120,
-                             3960, 6975, 1335);
+    // Three rows of results below the heading need 1305 twips, and the frame's line its own 30 below them:
+    // the frame reaches up towards the one above, its bottom in line with the notes.
+    QGroupBox* esiti = frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati della elaborazione"),
+                             120, 3915, 6975, 1380);
     esiti->setFont(twips::sansFont(8.25, true));
     setForeColor(esiti, DarkBlue);
     didascalia(esiti, QStringLiteral("Label5"), QStringLiteral("fabbisogno giornaliero"), 120, 240, 1695);

@@ -1,21 +1,18 @@
 #pragma once
 
-#include "platform/forms.h"
-#include "shell/clsresize.h"
+#include "shell/helpbarwindow.h"
 
 #include <QStringList>
-#include <memory>
 
 class QLabel;
 class QPushButton;
 
 // The frame every calculator and reference window stands on: fixed design size kept in proportion,
 // the hint label, the help box and the navigation bar.
-class FrameWindow : public Form {
+class FrameWindow : public HelpBarWindow {
     Q_OBJECT
 public:
     enum class Layout { Calculator, Reference, Requirements };
-    enum class Tooltips { Cliccare, Clicca };
 
     struct Setup {
         QString name;
@@ -31,26 +28,14 @@ public:
     explicit FrameWindow(const Setup& setup);
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
-    virtual void aiuto_Click();
-    virtual void guidainlinea_Click();
     virtual void cmdmenu_Click();
     virtual void cmdtab_click();
     virtual void cmdcomp_click();
-    virtual void esco_Click();
 
-    // The help lines joined by a lone carriage return, as the help box shows them.
-    QString helpText() const;
-
-    QLabel* passo = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* guidainlinea = nullptr;
     QPushButton* cmdcomp = nullptr;
     QPushButton* cmdtab = nullptr;
     QPushButton* cmdmenu = nullptr;
-    QPushButton* esco = nullptr;
 
 protected:
     // The window's own set-up, run at the end of Form_Load.
@@ -60,5 +45,4 @@ protected:
     void leaveTo(const QString& name);
 
     Setup setup_;
-    std::unique_ptr<clsResize> resize_;
 };

@@ -20,7 +20,8 @@ FinestraPrincipale::Setup impostazione() {
                    QStringLiteral("- cliccare su un'intestazione di colonna per leggere l'approfondimento;"),
                    QStringLiteral("- usare i calcolatori per indice di massa corporea, metabolismo, pesi ideali e "
                                   "grasso corporeo.")};
-    s.views = {QStringLiteral("tabella"), QStringLiteral("composizione")};
+    s.views = {{QStringLiteral("tabella"), QStringLiteral("Tabella")},
+               {QStringLiteral("composizione"), QStringLiteral("Composizione")}};
     s.headings = {{QStringLiteral("alimento"), QStringLiteral("alimentari"),
                    QStringLiteral("clicca per un approfondimento sui tipi di alimenti")},
                   {QStringLiteral("protidi"), QStringLiteral("appprotidi"),
@@ -34,7 +35,6 @@ FinestraPrincipale::Setup impostazione() {
                   {QStringLiteral("kcal"), QStringLiteral("fabbisogno"),
                    QStringLiteral("clicca per visualizzare il fabbisogno giornaliero")}};
     s.guide = QStringLiteral("guidamenu");
-    s.aboutItem = true;
     return s;
 }
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "finestraprincipale.h"
+#include "shell/finestraprincipale.h"
 
 class QLabel;
 class QPushButton;

@@ -13,7 +13,8 @@ FinestraPrincipale::Setup impostazione() {
     s.hintTooltip = QStringLiteral("indicazioni sull'uso della finestra");
     s.helpLines = {QStringLiteral("- La finestra è di sola lettura;"),
                    QStringLiteral("- cliccare su un'intestazione di colonna per leggere l'approfondimento.")};
-    s.views = {QStringLiteral("menu"), QStringLiteral("tabella")};
+    s.views = {{QStringLiteral("menu"), QStringLiteral("Menu")},
+               {QStringLiteral("tabella"), QStringLiteral("Tabella")}};
     s.headings = foodtable::intestazioni(true);
     s.guide = QStringLiteral("guidacomposizione");
     return s;

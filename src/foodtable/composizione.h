@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/finestraprincipale.h"
+#include "shell/finestraprincipale.h"
 
 // The composition view: in this edition, its navigation to the reference pages and the guide.
 class composizione : public FinestraPrincipale {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/finestraprincipale.h"
+#include "shell/finestraprincipale.h"
 
 #include <vector>
 

@@ -13,7 +13,8 @@ FinestraPrincipale::Setup impostazione() {
     s.hintTooltip = QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati");
     s.helpLines = {QStringLiteral("- Cliccare su un'intestazione di colonna per leggere l'approfondimento;"),
                    QStringLiteral("- usare il menu Visualizza per passare alle finestre Menu e Composizione.")};
-    s.views = {QStringLiteral("menu"), QStringLiteral("composizione")};
+    s.views = {{QStringLiteral("menu"), QStringLiteral("Menu")},
+               {QStringLiteral("composizione"), QStringLiteral("Composizione")}};
     s.headings = foodtable::intestazioni(false);
     s.guide = QStringLiteral("guidatabella");
     return s;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "composer/finestraprincipale.h"
+#include "shell/finestraprincipale.h"
 
 // The food-table window: in this edition, its navigation to the reference pages and the guide.
 class tabella : public FinestraPrincipale {

@@ -1,12 +1,18 @@
 #include "controls.h"
 
+#include "tabstops.h"
 #include "twips.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
+#include <QToolButton>
 
 namespace controls {
 
-QColor vb(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+QColor bgr(quint32 value) { return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)); }
 
 void mark(QWidget* widget) { widget->setProperty("zelvoControl", true); }
 
@@ -14,9 +20,9 @@ bool isMarked(const QWidget* widget) { return widget->property("zelvoControl").t
 
 void setBackColor(QWidget* widget, quint32 bgr) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, vb(bgr));
-    palette.setColor(QPalette::Base, vb(bgr));
-    palette.setColor(QPalette::Button, vb(bgr));
+    palette.setColor(QPalette::Window, controls::bgr(bgr));
+    palette.setColor(QPalette::Base, controls::bgr(bgr));
+    palette.setColor(QPalette::Button, controls::bgr(bgr));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setProperty("backColor", bgr);
@@ -24,9 +30,9 @@ void setBackColor(QWidget* widget, quint32 bgr) {
 
 void setForeColor(QWidget* widget, quint32 bgr) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, vb(bgr));
-    palette.setColor(QPalette::Text, vb(bgr));
-    palette.setColor(QPalette::ButtonText, vb(bgr));
+    palette.setColor(QPalette::WindowText, controls::bgr(bgr));
+    palette.setColor(QPalette::Text, controls::bgr(bgr));
+    palette.setColor(QPalette::ButtonText, controls::bgr(bgr));
     widget->setPalette(palette);
 }
 
@@ -72,6 +78,7 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, in
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     widget->setPlainText(shown);
+    tabstops::alignColumns(widget);
     return widget;
 }
 
@@ -155,8 +162,9 @@ const QString frameStyle = QStringLiteral(
 } // namespace
 
 void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold) {
+    const QString weight = bold ? QStringLiteral("font-weight: bold;") : QString();
     frame->setStyleSheet(frameStyle + QStringLiteral("QGroupBox::title { color: %1; %2 }")
-                                          .arg(vb(bgr).name(), bold ? QStringLiteral("font-weight: bold;") : QString()));
+                                          .arg(controls::bgr(bgr).name(), weight));
     QFont font = frame->font();
     font.setBold(bold);
     frame->setFont(font);
@@ -182,6 +190,90 @@ QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int l
     widget->setFrameShape(QFrame::Box);
     setBackColor(widget, bgr);
     return widget;
+}
+
+namespace {
+class TableScrollBar : public QScrollBar {
+public:
+    explicit TableScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    // The style draws no focus on a scroll bar: a dotted rectangle on the thumb shows it, as classic bars do.
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect thumb =
+            style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(thumb.adjusted(2, 2, -3, -3));
+    }
+};
+
+// Hands the wheel turned over a table's rows to its scroll bar; the bar takes a handed-on event for itself.
+class WheelToBar : public QObject {
+public:
+    explicit WheelToBar(QScrollBar* bar) : QObject(bar), bar_(bar) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel)
+            return QObject::eventFilter(watched, event);
+        QCoreApplication::sendEvent(bar_, event);
+        return true;
+    }
+
+private:
+    QScrollBar* bar_;
+};
+
+// Return and keypad Enter on a focused push or tool button outside dialogs press it, after it shows itself
+// pressed, as an access key does. Dialogs and message boxes handle both keys themselves (their buttons are
+// default buttons); the keys typed into any other control go on to it untouched.
+class ReturnPressesButtons : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) ||
+            !button->hasFocus() || qobject_cast<QDialog*>(button->window()))
+            return false;
+        if (!key->isAutoRepeat())
+            button->animateClick();
+        return true;
+    }
+};
+} // namespace
+
+QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    return placed(static_cast<QScrollBar*>(new TableScrollBar(parent)), name, left, top, width, height);
+}
+
+void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows) {
+    auto* filter = new WheelToBar(bar);
+    for (QWidget* row : rows)
+        row->installEventFilter(filter);
+}
+
+void pressButtonsWithReturn() {
+    static QObject* filter = nullptr;
+    if (filter)
+        return;
+    filter = new ReturnPressesButtons(qApp);
+    qApp->installEventFilter(filter);
 }
 
 } // namespace controls

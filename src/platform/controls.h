@@ -6,14 +6,15 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QGroupBox>
 #include <QString>
 
 // Building the classic controls: each one named, placed in twips and marked for clsResize.
 namespace controls {
 
-// A colour written as the classic &H00BBGGRR value.
-QColor vb(quint32 bgr);
+// The colour of a blue-green-red value, 0x00BBGGRR: red in the lowest byte.
+QColor bgr(quint32 value);
 
 constexpr quint32 Yellow = 0x0000FFFF;
 constexpr quint32 Cyan = 0x00FFFF00;
@@ -56,5 +57,15 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, i
 // A label with a yellow background, a thin border and centred text, as the caption cells are.
 QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
              int height, quint32 bgr = Yellow);
+
+// The vertical scroll bar of a table whose rows are labels: a tab stop that shows its focus, moved one row by
+// Up and Down, one page by Page Up and Page Down, and to either end by Home and End.
+QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int top, int width, int height);
+// The wheel turned over any of the rows scrolls the table as it does over its bar.
+void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows);
+
+// Return and keypad Enter press the focused push or tool button in every window, as Space does; dialogs keep
+// their own handling of both keys. Installed once for the application.
+void pressButtonsWithReturn();
 
 } // namespace controls

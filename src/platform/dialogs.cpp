@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "msgbox.h"
+#include "qttexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,7 +46,9 @@ bool loadItalianTexts() {
         return true;
     if (!translator.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
-    return QCoreApplication::installTranslator(&translator);
+    // The program's own catalogue comes after Qt's, for the texts Qt's lacks.
+    return QCoreApplication::installTranslator(&translator) &&
+           QCoreApplication::installTranslator(qttexts::missingItalian());
 }
 
 void setSaveFileNameAnswer(std::function<SaveAnswer(const QFileDialog&)> answer) {

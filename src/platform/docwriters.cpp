@@ -186,6 +186,8 @@ private:
         if (paragraph.pageBreakBefore)
             out_ += "\\page\n";
         out_ += "\\pard\\plain" + alignment(paragraph.alignment);
+        for (const int stop : paragraph.tabStops)
+            out_ += "\\tx" + QByteArray::number(stop);
         for (const word::Run& run : paragraph.runs) {
             out_ += '{' + character(run.fontName, run.fontSize) + ' ';
             text(run.text);
@@ -323,6 +325,7 @@ private:
         int alignment;
         bool pageBreak;
         TextStyle mark;
+        QList<int> tabStops = {};
         bool operator==(const ParagraphStyle&) const = default;
     };
     struct TableStyle {
@@ -362,12 +365,21 @@ private:
             startStyle(xml, QStringLiteral("P%1").arg(i + 1), "paragraph");
             xml.writeAttribute(QString::fromLatin1(StyleNs), QStringLiteral("parent-style-name"),
                                QStringLiteral("Standard"));
-            xml.writeEmptyElement(QString::fromLatin1(StyleNs), QStringLiteral("paragraph-properties"));
+            xml.writeStartElement(QString::fromLatin1(StyleNs), QStringLiteral("paragraph-properties"));
             xml.writeAttribute(QString::fromLatin1(FoNs), QStringLiteral("text-align"),
                                odfAlignment(style.alignment));
             if (style.pageBreak)
                 xml.writeAttribute(QString::fromLatin1(FoNs), QStringLiteral("break-before"),
                                    QStringLiteral("page"));
+            if (!style.tabStops.isEmpty()) {
+                xml.writeStartElement(QString::fromLatin1(StyleNs), QStringLiteral("tab-stops"));
+                for (const int stop : style.tabStops) {
+                    xml.writeEmptyElement(QString::fromLatin1(StyleNs), QStringLiteral("tab-stop"));
+                    xml.writeAttribute(QString::fromLatin1(StyleNs), QStringLiteral("position"), cm(stop));
+                }
+                xml.writeEndElement();
+            }
+            xml.writeEndElement();
             textProperties(xml, style.mark);
             xml.writeEndElement();
         }
@@ -463,8 +475,10 @@ private:
 
     void paragraph(QXmlStreamWriter& xml, const word::Paragraph& paragraph) {
         mark_.follow(paragraph);
-        startParagraph(xml,
-                       {paragraph.alignment, paragraph.pageBreakBefore, {mark_.font, mark_.size, false}});
+        startParagraph(xml, {paragraph.alignment,
+                             paragraph.pageBreakBefore,
+                             {mark_.font, mark_.size, false},
+                             paragraph.tabStops});
         for (const word::Run& run : paragraph.runs)
             if (!run.text.isEmpty())
                 span(xml, run.text, {run.fontName, run.fontSize, false});

@@ -2,16 +2,21 @@
 
 #include "documentwindow.h"
 #include "docwriters.h"
+#include "tabstops.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <cerrno>
+#include <cmath>
 
 namespace word {
 
@@ -119,6 +124,7 @@ void Document::closeParagraph() {
 }
 
 void Document::appendText(const QString& text, const QString& fontName, double fontSize) {
+    const size_t from = blocks_.size() - 1;
     QString piece;
     auto flush = [&] {
         if (!piece.isEmpty()) {
@@ -152,6 +158,49 @@ void Document::appendText(const QString& text, const QString& fontName, double f
         }
     }
     flush();
+    lineUpTabTables(from);
+}
+
+namespace {
+bool holdsTabs(const Document::Block& block) {
+    return !block.isTable && block.paragraph.text().contains(QLatin1Char('\t'));
+}
+
+QFont shownFont(const QString& fontName) {
+    QFont font;
+    font.setFamilies({fontName, QStringLiteral("DejaVu Sans")});
+    return font;
+}
+} // namespace
+
+// The lines that hold a tab, one after another, make a table: their stops come from the widest cells, with
+// room to spare for a word processor that shows the font a little wider.
+void Document::lineUpTabTables(size_t from) {
+    while (from > 0 && holdsTabs(blocks_[from - 1]))
+        --from;
+    for (size_t first = from; first < blocks_.size();) {
+        if (!holdsTabs(blocks_[first])) {
+            ++first;
+            continue;
+        }
+        size_t end = first;
+        QStringList rows;
+        for (; end < blocks_.size() && holdsTabs(blocks_[end]); ++end)
+            rows << blocks_[end].paragraph.text();
+        const Run& run = blocks_[first].paragraph.runs.front();
+        QFont font = shownFont(run.fontName);
+        font.setPixelSize(std::max(qRound(run.fontSize * 20), 1)); // a pixel to a twip
+        const QFontMetricsF metrics(font);
+        const auto width = [&metrics](qsizetype, const QString& cell) {
+            return metrics.horizontalAdvance(cell) * 1.1;
+        };
+        QList<int> stops;
+        for (const double at : tabstops::stops(rows, width, run.fontSize * 30))
+            stops << qRound(at);
+        for (size_t i = first; i < end; ++i)
+            blocks_[i].paragraph.tabStops = stops;
+        first = end;
+    }
 }
 
 Range Document::bookmarkRange(const QString&) { return Range(this, Range::Kind::EndOfDocument, 0); }
@@ -284,20 +333,74 @@ QString htmlText(const QString& text) {
 
 QTextCharFormat charFormat(const QString& fontName, double size, bool bold = false) {
     QTextCharFormat format;
-    format.setFontFamilies({fontName, QStringLiteral("DejaVu Sans")});
+    format.setFontFamilies(shownFont(fontName).families());
     format.setFontPointSize(size);
     if (bold)
         format.setFontWeight(QFont::Bold);
     return format;
 }
+
+bool isTabRow(const Document::Block& block) {
+    return !block.isTable && !block.paragraph.tabStops.isEmpty();
+}
+
+// The rows of a tab table as a table without borders: its columns as far apart as the stops, the last one as
+// wide as its widest cell.
+void insertTabTable(QTextCursor& cursor, const std::vector<Document::Block>& blocks, size_t first, size_t end,
+                    double pixelsPerTwip) {
+    std::vector<QStringList> rows;
+    double last = 0;
+    for (size_t i = first; i < end; ++i) {
+        const Paragraph& paragraph = blocks[i].paragraph;
+        rows.push_back(paragraph.text().split(QLatin1Char('\t')));
+        const QFontMetricsF metrics(
+            charFormat(paragraph.runs.front().fontName, paragraph.runs.front().fontSize).font());
+        last = std::max(last, metrics.horizontalAdvance(rows.back().back()));
+    }
+    QList<QTextLength> widths;
+    int left = 0;
+    for (const int stop : blocks[first].paragraph.tabStops) {
+        widths << QTextLength(QTextLength::FixedLength, qRound((stop - left) * pixelsPerTwip));
+        left = stop;
+    }
+    widths << QTextLength(QTextLength::FixedLength, std::ceil(last * 1.1));
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setColumnWidthConstraints(widths);
+    QTextTable* table = cursor.insertTable(int(rows.size()), int(widths.size()), format);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const Run& run = blocks[first + row].paragraph.runs.front();
+        for (int column = 0; column < rows[row].size() && column < table->columns(); ++column)
+            table->cellAt(int(row), column)
+                .firstCursorPosition()
+                .insertText(htmlText(rows[row][column]), charFormat(run.fontName, run.fontSize));
+    }
+    cursor.movePosition(QTextCursor::End);
+}
 } // namespace
 
-std::unique_ptr<QTextDocument> Document::toTextDocument(bool html) const {
+std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) const {
+    // A text document lays out in pixels of the screen's resolution, as it turns its fonts' points to pixels.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double pixelsPerTwip = (screen ? qRound(screen->logicalDotsPerInchY()) : 96) / 1440.0;
+    const bool html = tabTables == TabTables::Tables;
     auto document = std::make_unique<QTextDocument>();
     auto shown = [html](const QString& text) { return html ? htmlText(text) : text; };
     QTextCursor cursor(document.get());
     bool first = true;
-    for (const Block& block : blocks_) {
+    for (size_t i = 0; i < blocks_.size(); ++i) {
+        const Block& block = blocks_[i];
+        if (tabTables == TabTables::Tables && isTabRow(block)) {
+            size_t end = i;
+            while (end < blocks_.size() && isTabRow(blocks_[end]))
+                ++end;
+            insertTabTable(cursor, blocks_, i, end, pixelsPerTwip);
+            first = true;
+            i = end - 1;
+            continue;
+        }
         if (block.isTable) {
             const Table& table = *block.table;
             QTextTableFormat format;
@@ -333,6 +436,10 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(bool html) const {
         format.setAlignment(qtAlignment(paragraph.alignment));
         if (paragraph.pageBreakBefore)
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QList<QTextOption::Tab> tabs;
+        for (const int stop : paragraph.tabStops)
+            tabs << QTextOption::Tab(stop * pixelsPerTwip, QTextOption::LeftTab);
+        format.setTabPositions(tabs);
         if (first)
             cursor.setBlockFormat(format);
         else
@@ -415,7 +522,7 @@ bool Document::saveAs(const QString& path, QString* error) const {
     } else if (suffix == QLatin1String("txt")) {
         bytes = plainText().toUtf8();
     } else {
-        bytes = toTextDocument(true)->toHtml().toUtf8();
+        bytes = toTextDocument(TabTables::Tables)->toHtml().toUtf8();
     }
     QSaveFile file(path);
     errno = 0;

@@ -35,6 +35,8 @@ struct Paragraph {
     std::vector<Run> runs;
     int alignment = AlignLeft;
     bool pageBreakBefore = false;
+    // Where the columns of a tab table begin, in twips from the left margin; empty outside tables.
+    QList<int> tabStops;
     QString text() const;
 };
 
@@ -133,8 +135,10 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
-    // html: laid out for an HTML file, every blank and tab kept as word processors read it.
-    std::unique_ptr<QTextDocument> toTextDocument(bool html = false) const;
+    // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops:
+    // HTML, whose blanks and tabs are then also kept as word processors read them.
+    enum class TabTables { Stops, Tables };
+    std::unique_ptr<QTextDocument> toTextDocument(TabTables tabTables = TabTables::Stops) const;
     // Bumped at every change, so a window knows when to render again.
     quint64 revision() const { return revision_; }
 
@@ -151,6 +155,7 @@ public:
 private:
     Paragraph& openParagraph();
     void closeParagraph();
+    void lineUpTabTables(size_t from);
 
     Application* application_;
     std::vector<Block> blocks_;

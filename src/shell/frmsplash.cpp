@@ -105,7 +105,15 @@ void frmSplash::schermatachiusura() {
 
 void frmSplash::mousePressEvent(QMouseEvent*) { mostramenu(); }
 
-void frmSplash::keyPressEvent(QKeyEvent*) { Form_KeyPress(); }
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+    // Only a key that types a character, Return or Escape counts: a modifier pressed alone (the Alt of an
+    // Alt+Tab), an arrow or a function key leaves the screen as it is.
+    const int key = event->key();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool types = !command && !event->text().isEmpty() && event->text().front().isPrint();
+    if (types || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
+        Form_KeyPress();
+}
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {

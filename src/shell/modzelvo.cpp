@@ -21,11 +21,8 @@ void inizializza() {
 
 void guidainword() {
     stampainword::nuovodocumento();
+    stampainword::intestazione(2);
     word::Selection& selection = applicazioneword->selection();
-    selection.setFontSize(20);
-    selection.typeText(nomeprogramma + word::CR);
-    selection.setFontSize(16);
-    selection.typeText(sottotitolo + word::CR + word::CR + word::CR);
     selection.typeText(QStringLiteral("Guida: ") + titologuida + word::CR + word::CR);
     selection.setFontSize(12);
     selection.typeText(testoguida + word::CR);

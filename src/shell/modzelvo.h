@@ -33,7 +33,7 @@ void guidainword();
 // The exit routine: asks, then unloads every window and shows the closing screen.
 void uscita();
 
-// The program's folder (the executable's) and the current folder.
+// The program's folder: the executable's, where the tips file lies and the guide document is written.
 QString cartellaprogramma();
 
 } // namespace ModZelvo

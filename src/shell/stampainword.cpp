@@ -15,13 +15,18 @@ word::Document* nuovodocumento() {
     return documentoword;
 }
 
-void intestazione(const QString& ending) {
+void intestazione(const QStringList& lines, int blanks) {
     word::Selection& selection = applicazioneword->selection();
-    selection.setFontSize(20);
-    selection.typeText(nomeprogramma + word::CR);
-    selection.setFontSize(16);
-    selection.typeText(sottotitolo + ending);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        selection.setFontSize(i == 0 ? 20 : 16);
+        QString text = lines[i] + word::CR;
+        if (i + 1 == lines.size())
+            text += QString(blanks, word::CR);
+        selection.typeText(text);
+    }
 }
+
+void intestazione(int blanks) { intestazione({nomeprogramma, sottotitolo}, blanks); }
 
 word::ParagraphObject paragrafo(double size, const QString& text) {
     word::ParagraphObject paragraph = documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));

@@ -4,8 +4,12 @@
 #include "support/testsupport.h"
 
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 class tst_mainwindows : public QObject {
     Q_OBJECT
@@ -65,13 +69,17 @@ private slots:
     // At the design size every control lies inside its frame and shows its whole caption.
     void controls_insideTheirFrames_data() {
         QTest::addColumn<QString>("window");
-        for (const char* window : {"menu", "tabella", "composizione"})
+        for (const char* window :
+             {"menu", "tabella", "composizione", "massa", "basale", "pesi", "grasso", "azona", "blocchi"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
     void controls_insideTheirFrames() {
         QFETCH(QString, window);
         QWidget* form = forms::show(window);
-        form->resize(632, 461); // 9480 x 6915 twips: the design area with the menu bar and toolbar above it
+        // The calculators open at their design size. The main windows take 9480 x 6915 twips: the design area
+        // with the menu bar and toolbar above it.
+        if (QStringList{"menu", "tabella", "composizione"}.contains(window))
+            form->resize(632, 461);
         QCoreApplication::processEvents();
         const QStringList wrong = testsupport::fuoriposto(form);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
@@ -100,6 +108,44 @@ private slots:
         QVERIFY(forms::find(target) && forms::find(target)->isVisible());
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(form->isVisible());
+    }
+
+    // Every main window opens the about box from its help menu and from its toolbar.
+    void about_opensInforma_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("fromMenu");
+        for (const char* window : {"menu", "tabella", "composizione"}) {
+            QTest::addRow("%s menu item", window) << QString::fromLatin1(window) << true;
+            QTest::addRow("%s toolbar", window) << QString::fromLatin1(window) << false;
+        }
+    }
+    void about_opensInforma() {
+        QFETCH(QString, window);
+        QFETCH(bool, fromMenu);
+        testsupport::MessageBoxes boxes;
+        QWidget* form = forms::show(window);
+        QAction* about = nullptr;
+        if (fromMenu) {
+            for (QAction* menu : form->findChild<QMenuBar*>(QStringLiteral("barramenu"))->actions())
+                if (menu->text() == QLatin1String("&?"))
+                    for (QAction* item : menu->menu()->actions())
+                        if (item->text() == QLatin1String("&Informazioni su Zelvo"))
+                            about = item;
+            QVERIFY2(about, "no \"&Informazioni su Zelvo\" in the \"&?\" menu");
+            about->trigger();
+        } else {
+            auto* toolbar = form->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+            for (QAction* action : toolbar->actions())
+                if (action->text() == QLatin1String("Informazioni"))
+                    about = action;
+            QVERIFY2(about, "no \"Informazioni\" on the toolbar");
+            auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(about));
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        const Form* informa = forms::find(QStringLiteral("informa"));
+        QVERIFY(informa && informa->isVisible());
+        QVERIFY(boxes.shown().isEmpty());
     }
 };
 

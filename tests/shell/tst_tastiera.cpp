@@ -1,6 +1,7 @@
 #include "calculators/basale.h"
 #include "calculators/grasso.h"
 #include "platform/forms.h"
+#include "shell/frmsplash.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -109,6 +112,69 @@ private slots:
                               Qt::NoScrollPhase, false);
             QApplication::sendEvent(box, &wheel);
             QCOMPARE(box->currentIndex(), index);
+        }
+    }
+
+    void longTables_barIsATabStopScrolledByKeysAndWheel_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("lastItem");
+        QTest::newRow("glicemico") << QStringLiteral("glicemico") << QStringLiteral("129");
+        QTest::newRow("prodotti") << QStringLiteral("prodotti") << QStringLiteral("23");
+    }
+    void longTables_barIsATabStopScrolledByKeysAndWheel() {
+        QFETCH(QString, window);
+        QFETCH(QString, lastItem);
+        QWidget* shown = forms::show(window);
+        QApplication::setActiveWindow(shown);
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        auto* bar = testsupport::child<QScrollBar>(shown, QStringLiteral("VScroll1"));
+        for (int tabs = 0; tabs < 40 && QApplication::focusWidget() != bar; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), bar);
+        QTest::keyClick(bar, Qt::Key_PageDown);
+        QCOMPARE(bar->value(), bar->minimum() + bar->pageStep());
+        QTest::keyClick(bar, Qt::Key_End); // the last visible row shows the last item
+        QCOMPARE(testsupport::child<QLabel>(shown, QStringLiteral("num(%1)").arg(bar->pageStep()))->text(), lastItem);
+        const QImage focused = bar->grab().toImage();
+        bar->clearFocus();
+        QVERIFY2(bar->grab().toImage() != focused, "the focus does not show");
+        QWheelEvent up(QPointF(), QPointF(), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(testsupport::child<QLabel>(shown, QStringLiteral("num(1)")), &up);
+        QVERIFY(bar->value() < bar->maximum());
+    }
+
+    void returnAndEnter_pressTheFocusedButton_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("calculator") << QStringLiteral("grasso") << QStringLiteral("aiuto") << int(Qt::Key_Return);
+        QTest::newRow("about box") << QStringLiteral("informa") << QStringLiteral("cmdOK") << int(Qt::Key_Enter);
+        QTest::newRow("tool button") << QStringLiteral("glicemico") << QStringLiteral("stampa") << int(Qt::Key_Return);
+    }
+    void returnAndEnter_pressTheFocusedButton() {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        testsupport::MessageBoxes boxes;
+        QWidget* shown = forms::show(window);
+        QApplication::setActiveWindow(shown);
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        auto* pressed = testsupport::child<QAbstractButton>(shown, button);
+        pressed->setFocus();
+        QSignalSpy clicks(pressed, &QAbstractButton::clicked);
+        QTest::keyClick(pressed, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTRY_COMPARE(clicks.count(), 1);
+    }
+
+    void splash_onlyATypedCharacterReturnOrEscapeCloses() {
+        const std::pair<QKeyCombination, bool> keys[] = {
+            {Qt::Key_Shift, false}, {Qt::Key_Control, false}, {Qt::Key_Alt, false}, {Qt::Key_Left, false},
+            {Qt::Key_F1, false},    {Qt::CTRL | Qt::Key_A, false}, {Qt::Key_A, true}, {Qt::Key_Return, true},
+            {Qt::Key_Escape, true}};
+        for (const auto& [key, closes] : keys) {
+            QTest::keyClick(forms::show(QString::fromLatin1(frmSplash::Name)), key.key(), key.keyboardModifiers());
+            QVERIFY2(forms::isLoaded(QString::fromLatin1(frmSplash::Name)) != closes,
+                     qPrintable(QKeySequence(key).toString()));
         }
     }
 

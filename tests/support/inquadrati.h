@@ -13,7 +13,8 @@
 namespace testsupport {
 
 // The inside of a frame's border as the eye sees it: the frame painted alone, without background or the
-// controls it holds. The style's own contents rectangle may begin above the line it draws.
+// controls it holds, and walked in from each edge through the whole thickness of its line. The style's own
+// contents rectangle may begin above the line it draws.
 inline QRect dentroilbordo(QGroupBox* frame) {
     QImage image(frame->size(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -23,15 +24,17 @@ inline QRect dentroilbordo(QGroupBox* frame) {
     const int column = image.width() - 6;
     const int row = image.height() / 2;
     int top = 0, bottom = image.height() - 1, left = 0, right = image.width() - 1;
-    while (top < bottom && !drawn(column, top))
-        ++top;
-    while (bottom > top && !drawn(column, bottom))
-        --bottom;
-    while (left < right && !drawn(left, row))
-        ++left;
-    while (right > left && !drawn(right, row))
-        --right;
-    return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
+    for (const bool line : {false, true}) {
+        while (top < bottom && drawn(column, top) == line)
+            ++top;
+        while (bottom > top && drawn(column, bottom) == line)
+            --bottom;
+        while (left < right && drawn(left, row) == line)
+            ++left;
+        while (right > left && drawn(right, row) == line)
+            --right;
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 // The controls of a window, as it stands now, that reach past the inside of the frame or window holding
@@ -44,7 +47,8 @@ inline QStringList fuoriposto(QWidget* window) {
         const QString name = control->objectName();
         QWidget* holder = control->parentWidget();
         auto* frame = qobject_cast<QGroupBox*>(holder);
-        const QRect inside = frame ? dentroilbordo(frame) : holder->rect();
+        // Inside a frame a control keeps a pixel clear of the line, rather than sitting on it.
+        const QRect inside = frame ? dentroilbordo(frame).adjusted(1, 1, -1, -1) : holder->rect();
         if (!inside.contains(control->geometry()))
             wrong << QStringLiteral("%1 outside %2").arg(name, holder->objectName());
 

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/word.h"
 #include "shell/modzelvo.h"
@@ -47,6 +48,7 @@ void initialise() {
         return;
     done = true;
     registerAllForms();
+    controls::pressButtonsWithReturn();
     ModZelvo::inizializza();
     word::Application::setShowWindows(false);
 }

@@ -46,7 +46,7 @@ void pulsantegrafico(QPushButton* button, quint32 bgr) {
                        "QPushButton:focus { outline: 1px dotted #000000; }"
                        "QPushButton:pressed { border-width: 2px 1px 1px 2px;"
                        " border-color: #404040 #ffffff #ffffff #404040; }")
-            .arg(controls::vb(bgr).name()));
+            .arg(controls::bgr(bgr).name()));
 }
 
 // The usual keyboard order over the topic buttons.

@@ -13,7 +13,8 @@ constexpr int AltezzaInterna = 6420;
 constexpr int SinistraPaginaStretta = 5467;
 } // namespace
 
-paginaguida::paginaguida(const PaginaGuida& pagina) : Form(QString::fromLatin1(pagina.nome)), pagina_(pagina) {
+paginaguida::paginaguida(const PaginaGuida& pagina)
+    : ProportionedForm(QString::fromLatin1(pagina.nome)), pagina_(pagina) {
     using namespace controls;
     setWindowTitle(QStringLiteral("Guida in linea"));
     resize(twips::px(pagina.larghezzafinestra), twips::px(AltezzaInterna));
@@ -46,21 +47,11 @@ paginaguida::paginaguida(const PaginaGuida& pagina) : Form(QString::fromLatin1(p
 }
 
 void paginaguida::Form_Load() {
-    resize_ = std::make_unique<clsResize>();
-    resize_->SourceForm(this);
-    resize_->SizeFormToScreen(75);
-    resize(twips::px(pagina_.larghezzafinestra), twips::px(AltezzaInterna));
+    sizeToScreen();
+    fixSize(pagina_.larghezzafinestra, AltezzaInterna);
     // The narrow pages stand at a fixed left edge; the quick manual keeps the centred one.
     if (objectName() != QLatin1String("manuale"))
         move(twips::px(SinistraPaginaStretta), y());
-    resize_->ResizeControls();
-}
-
-void paginaguida::Form_Unload() { resize_.reset(); }
-
-void paginaguida::Form_Resize() {
-    if (resize_)
-        resize_->ResizeControls();
 }
 
 QString paginaguida::titolo() const { return Label1->text(); }

@@ -1,24 +1,19 @@
 #pragma once
 
 #include "pagineguida.h"
-#include "platform/forms.h"
-#include "shell/clsresize.h"
-
-#include <memory>
+#include "shell/proportionedform.h"
 
 class QLabel;
 class QPushButton;
 
 // A guide page: a title and a read-only text about the program, with the way back to the help index
 // and a printout of its own. The nine pages differ only in their stored data.
-class paginaguida : public Form {
+class paginaguida : public ProportionedForm {
     Q_OBJECT
 public:
     explicit paginaguida(const PaginaGuida& pagina);
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
     void cmdchiudi_Click();
     void cmdSommario_Click();
@@ -35,5 +30,4 @@ public:
 
 private:
     const PaginaGuida& pagina_;
-    std::unique_ptr<clsResize> resize_;
 };

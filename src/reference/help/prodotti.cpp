@@ -24,7 +24,7 @@ QFont grassetto(QFont font) {
 }
 } // namespace
 
-prodotti::prodotti() : Form(QStringLiteral("prodotti")) {
+prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
     using namespace controls;
     setWindowTitle(QStringLiteral("prodotti software VORTANEL"));
     resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
@@ -75,10 +75,7 @@ prodotti::prodotti() : Form(QStringLiteral("prodotti")) {
     Label11->setToolTip(QStringLiteral("esistono versioni ridotte dal costo minore"));
     setForeColor(Label11, Black);
 
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    twips::place(VScroll1, 120, 1920, 375, 2415);
-    mark(VScroll1);
+    VScroll1 = tableScrollBar(this, QStringLiteral("VScroll1"), 120, 1920, 375, 2415);
     VScroll1->setRange(1, 1);
     VScroll1->setPageStep(10);
     VScroll1->setSingleStep(1);
@@ -86,6 +83,7 @@ prodotti::prodotti() : Form(QStringLiteral("prodotti")) {
     // The list follows the thumb when it is released, not while it is dragged.
     VScroll1->setTracking(false);
 
+    QList<QWidget*> rows;
     QFont comic = grassetto(twips::sansFont(8.25));
     comic.setFamilies({QStringLiteral("Comic Sans MS"), comic.family()});
     for (int i = 1; i <= Righe; ++i) {
@@ -107,7 +105,10 @@ prodotti::prodotti() : Form(QStringLiteral("prodotti")) {
         setForeColor(off[i], Red);
         for (QLabel* l : {num[i], nom[i], argom[i], eur[i], off[i]})
             l->setWordWrap(false);
+        rows << num[i] << nom[i] << argom[i] << eur[i] << off[i];
     }
+
+    scrollWithWheel(VScroll1, rows);
 
     Label8 = label(this, QStringLiteral("Label8"), textfiles::resource(QStringLiteral(":/reference/help/sconto.txt")),
                    600, 4440, 8295, 255);
@@ -130,11 +131,8 @@ prodotti::prodotti() : Form(QStringLiteral("prodotti")) {
 }
 
 void prodotti::Form_Load() {
-    resize_ = std::make_unique<clsResize>();
-    resize_->SourceForm(this);
-    resize_->SizeFormToScreen(75);
-    resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
-    resize_->ResizeControls();
+    sizeToScreen();
+    fixSize(LarghezzaInterna, AltezzaInterna);
     leggilistino();
 }
 
@@ -161,13 +159,6 @@ void prodotti::leggilistino() {
     VScroll1_Change();
 }
 
-void prodotti::Form_Unload() { resize_.reset(); }
-
-void prodotti::Form_Resize() {
-    if (resize_)
-        resize_->ResizeControls();
-}
-
 void prodotti::VScroll1_Change() {
     primariga = VScroll1->value();
     for (int i = 1; i <= Righe; ++i) {
@@ -183,9 +174,8 @@ void prodotti::VScroll1_Change() {
 void prodotti::cmdstampa_Click() {
     using namespace ModZelvo;
     stampainword::nuovodocumento();
+    stampainword::intestazione({QStringLiteral("prodotti software VORTANEL")}, 1);
     word::Selection& selezione = applicazioneword->selection();
-    selezione.setFontSize(20);
-    selezione.typeText(QStringLiteral("prodotti software VORTANEL") + word::CR + word::CR);
     selezione.setFontSize(12);
     selezione.typeText(QStringLiteral("acquistabili dalla pagina ") + QLatin1String(Acquisti) + word::CR + word::CR);
     // The document lets a new paragraph merge into an empty last one, as the typed text leaves; writing its

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "listino.h"
-#include "platform/forms.h"
-#include "shell/clsresize.h"
-
-#include <memory>
+#include "shell/proportionedform.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +9,7 @@ class QScrollBar;
 
 // The maker's price list: read from its file when the window loads, shown ten rows at a time, printed
 // as a table, with the way to the maker's web catalogue and mail.
-class prodotti : public Form {
+class prodotti : public ProportionedForm {
     Q_OBJECT
 public:
     static constexpr int Righe = 10;
@@ -25,8 +22,6 @@ public:
     prodotti();
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
     void VScroll1_Change();
     void cmdstampa_Click();
@@ -62,5 +57,4 @@ public:
 
 private:
     void leggilistino();
-    std::unique_ptr<clsResize> resize_;
 };

@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "shell/openers.h"
+#include "shell/stampainword.h"
 
 #include <QDir>
 #include <QEvent>
@@ -47,7 +48,7 @@ void grassetto(QLabel* label, bool bold) {
 }
 } // namespace
 
-sommario::sommario() : Form(QStringLiteral("sommario")) {
+sommario::sommario() : ProportionedForm(QStringLiteral("sommario")) {
     using namespace controls;
     resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
     setBackColor(this, LightYellow);
@@ -82,19 +83,9 @@ sommario::sommario() : Form(QStringLiteral("sommario")) {
 }
 
 void sommario::Form_Load() {
-    resize_ = std::make_unique<clsResize>();
-    resize_->SourceForm(this);
-    resize_->SizeFormToScreen(75);
-    resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
-    resize_->ResizeControls();
+    sizeToScreen();
+    fixSize(LarghezzaInterna, AltezzaInterna);
     setWindowTitle(ModZelvo::nomeprogramma + QStringLiteral(": guida in linea"));
-}
-
-void sommario::Form_Unload() { resize_.reset(); }
-
-void sommario::Form_Resize() {
-    if (resize_)
-        resize_->ResizeControls();
 }
 
 QString sommario::argomento(int Index) {
@@ -154,15 +145,9 @@ QString sommario::percorsoguida(const QString& cartella) {
 
 bool sommario::esportaguida(const QString& cartella) {
     using namespace ModZelvo;
-    applicazioneword = std::make_shared<word::Application>();
-    applicazioneword->setVisible(true);
-    documentoword = applicazioneword->addDocument();
+    stampainword::nuovodocumento();
+    stampainword::intestazione(2);
     word::Selection& selezione = applicazioneword->selection();
-    selezione.setFontName(QStringLiteral("Century Gothic"));
-    selezione.setFontSize(20);
-    selezione.typeText(nomeprogramma + word::CR);
-    selezione.setFontSize(16);
-    selezione.typeText(sottotitolo + word::CR + word::CR + word::CR);
 
     // The headings take no size of their own: the first keeps the subtitle's 16 pt, the rest the texts' 12.
     const auto& pagine = guida::pagineguida();

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "platform/forms.h"
-#include "shell/clsresize.h"
-
-#include <memory>
+#include "shell/proportionedform.h"
 
 class QLabel;
 class QPushButton;
 
 // The help index: eleven topics that open the guide pages, the tips and the price list, and the export
 // of the whole guide into one saved document.
-class sommario : public Form {
+class sommario : public ProportionedForm {
     Q_OBJECT
 public:
     static constexpr int Argomenti = 11;
@@ -18,8 +15,6 @@ public:
     sommario();
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
     void puls_Click(int Index);
     void lbl_MouseMove(int Index);
@@ -50,5 +45,4 @@ protected:
 
 private:
     void azzeragrassetto();
-    std::unique_ptr<clsResize> resize_;
 };

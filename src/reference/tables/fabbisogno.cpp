@@ -88,20 +88,20 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
     Frame1 = new BarraArgomenti(this, 5);
     Frame1->onClick = [this](int index) { cmd1_Click(index); };
 
-    struct HeadingSpec {
+    struct HeadingCell {
         int index;
         const char* caption;
         int left, top, height;
         bool large;
     };
-    const HeadingSpec headings[] = {
+    const HeadingCell headings[] = {
         {1, "formula di calcolo approssimato", 360, 960, 375, true},
         {8, "valore calorico medio", 360, 1680, 375, true},
         {7, "fabbisogno in rapporto all'attività", 360, 2760, 375, true},
         {9, "fabbisogno di proteine", 5160, 960, 255, false},
         {0, "fabbisogno in base all'età (media)", 5160, 2880, 255, false},
     };
-    for (const HeadingSpec& h : headings) {
+    for (const HeadingCell& h : headings) {
         label2[h.index] =
             cella(this, elemento("label2", h.index), h.caption, h.left, h.top, Heading, h.height, 3975);
         label2[h.index]->setFont(h.large ? comicFont(12, false) : comicFont(8.25, true));
@@ -133,14 +133,14 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setBackColor(Text1, White);
 
-    struct ButtonSpec {
+    struct WiredButton {
         QPushButton** member;
         const char* name;
         const char* caption;
         const char* tooltip;
         void (fabbisogno::*handler)();
     };
-    const ButtonSpec buttons[] = {
+    const WiredButton buttons[] = {
         {&RDA, "RDA", "&RDA", "clicca per visualizzare la RDA (razione giornaliera raccomandata",
          &fabbisogno::RDA_Click},
         {&BMI, "BMI", "&BMI", "clicca per calcolare il BMI (indice di massa corporea)",
@@ -154,7 +154,7 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
          &fabbisogno::grass_click},
     };
     int top = 2760;
-    for (const ButtonSpec& b : buttons) {
+    for (const WiredButton& b : buttons) {
         *b.member = button(this, QString::fromLatin1(b.name), QString::fromUtf8(b.caption), 4440, top, 600,
                            360, QString::fromUtf8(b.tooltip));
         connect(*b.member, &QPushButton::clicked, this, [this, handler = b.handler] { (this->*handler)(); });
@@ -212,7 +212,7 @@ void fabbisogno::tabellaproteine() {
         // whole cell, so it names the background as well.
         groupCell->setStyleSheet(
             QStringLiteral("QLabel { background-color: %1; border: 1px solid %2; padding: 0px 5px; }")
-                .arg(controls::vb(FirstColumn).name(), controls::vb(controls::Black).name()));
+                .arg(controls::bgr(FirstColumn).name(), controls::bgr(controls::Black).name()));
         if (g.cell < 0)
             Label14 = groupCell;
         else

@@ -51,10 +51,7 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
                  textfiles::resource(QStringLiteral(":/reference/tables/glicemico.txt")) +
                      QStringLiteral("\r\n"));
 
-    VScroll1 = new QScrollBar(Qt::Vertical, Frame3);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    twips::place(VScroll1, 3960, 240, 375, 3855);
-    mark(VScroll1);
+    VScroll1 = tableScrollBar(Frame3, QStringLiteral("VScroll1"), 3960, 240, 375, 3855);
     VScroll1->setRange(FirstRow, LastTop);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(Visibili);
@@ -71,6 +68,7 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
         quint32 colour;
         Qt::Alignment alignment;
     };
+    QList<QWidget*> rows;
     const Column columns[3] = {{num, "num", 4440, 495, Cyan, Qt::AlignCenter},
                                {ali, "ali", 4920, 2655, White, Qt::AlignLeft | Qt::AlignVCenter},
                                {ig, "ig", 7560, 1455, White, Qt::AlignCenter}};
@@ -84,8 +82,10 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
             row->setAlignment(column.alignment);
             row->setWordWrap(false);
             column.cells[i] = row;
+            rows << row;
         }
     }
+    scrollWithWheel(VScroll1, rows);
     for (int i = 1; i <= Visibili; ++i)
         num[i]->setText(num::toText(i));
     setFrameCaption(Frame3, DarkBlue, true);

@@ -9,6 +9,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace {
@@ -61,6 +62,8 @@ void PaginaArgomento::stampa_Click() {
     // join is the word processor's affair.
     const word::ParagraphObject paragrafo = stampainword::paragrafo(12, Frame3->title() + word::CR + word::CR);
     paragrafo.range().setFontSize(10);
-    paragrafo.range().setText(Text1->toPlainText());
+    // The box's text as it holds it, its no-break spaces too, which toPlainText turns into plain ones.
+    paragrafo.range().setText(
+        Text1->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
     stampainword::giustifica();
 }

@@ -1,7 +1,9 @@
+#include "platform/twips.h"
 #include "reference/help/frmtip.h"
 #include "reference/help/informa.h"
 #include "reference/help/supportoclienti.h"
 #include "shell/modzelvo.h"
+#include "support/inquadrati.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -156,6 +158,11 @@ private slots:
         QVERIFY(!page->isVisible());
         QCOMPARE(forms::show(QStringLiteral("supportoclienti")), page);
         QVERIFY(page->findChild<QLabel*>(QStringLiteral("Label9"))->text().endsWith(QStringLiteral(".example")));
+        // "sito internet:" whole within its designed width, short of the web address beside it.
+        QCOMPARE(page->findChild<QLabel*>(QStringLiteral("Label8"))->geometry(),
+                 twips::rect(240, 3600, 855, 255));
+        const QStringList wrong = testsupport::fuoriposto(page);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 };
 

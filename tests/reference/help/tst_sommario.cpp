@@ -280,7 +280,7 @@ private slots:
         QVERIFY(forms::find(QStringLiteral("sommario"))->isVisible());
     }
 
-    void guideTexts_keepTheirStatedLengths_data() {
+    void guideTexts_keepTheirLengths_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("length");
         const int lengths[] = {2210, 1223, 1237, 1216, 1262, 1247, 1267, 1391, 1433};
@@ -289,7 +289,7 @@ private slots:
         for (const PaginaGuida& p : guida::pagineguida())
             QTest::newRow(p.nome) << QString::fromLatin1(p.nome) << lengths[n++];
     }
-    void guideTexts_keepTheirStatedLengths() {
+    void guideTexts_keepTheirLengths() {
         QFETCH(QString, page);
         QFETCH(int, length);
         const QString text = guida::pagina(page)->testo();

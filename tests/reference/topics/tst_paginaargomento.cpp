@@ -1,4 +1,6 @@
+#include "platform/docwriters.h"
 #include "platform/forms.h"
+#include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "platform/word.h"
 #include "reference/common/barraargomenti.h"
@@ -6,16 +8,20 @@
 #include "reference/topics/paginaargomento.h"
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
-#include "platform/textfiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QToolButton>
 
 using testsupport::child;
@@ -65,6 +71,28 @@ private:
     QString target_;
     QString page_;
 };
+// The first row of a tab table whose columns do not start where those of the row above start.
+QString misaligned(QTextDocument* document) {
+    QList<qreal> above;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (!text.contains(QLatin1Char('\t'))) {
+            above.clear();
+            continue;
+        }
+        document->documentLayout()->blockBoundingRect(block); // lays the row out
+        QList<qreal> starts;
+        for (qsizetype at = text.indexOf(QLatin1Char('\t')); at >= 0;
+             at = text.indexOf(QLatin1Char('\t'), at + 1))
+            starts << block.layout()->lineForTextPosition(int(at + 1)).cursorToX(int(at + 1));
+        for (qsizetype k = 0; k < starts.size(); ++k)
+            if (k >= above.size())
+                above << starts[k];
+            else if (qAbs(starts[k] - above[k]) > 0.5)
+                return text;
+    }
+    return QString();
+}
 } // namespace
 
 class TestPaginaArgomento : public QObject {
@@ -378,10 +406,21 @@ private slots:
         PaginaArgomento* page = apri(name);
         QString shown = text;
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QCOMPARE(page->Text1->toPlainText(), shown);
+        QCOMPARE(page->Text1->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')),
+                 shown);
         page->stampa->click();
         const QStringList paragraphs = ModZelvo::documentoword->paragraphTexts();
         QCOMPARE(paragraphs.mid(5).join(QLatin1Char('\n')), shown);
+
+        // Tab tables line up in the box, in the printout and in its saved file.
+        QCOMPARE(misaligned(page->Text1->document()), QString());
+        const auto printout = ModZelvo::documentoword->toTextDocument();
+        printout->setTextWidth(700);
+        QCOMPARE(misaligned(printout.get()), QString());
+        const QStringList rtf =
+            QString::fromLatin1(docwriters::rtf(*ModZelvo::documentoword)).split(QLatin1Char('\n'));
+        QCOMPARE(rtf.filter(QRegularExpression(QStringLiteral("^\\\\pard.*\\\\tx\\d"))).size(),
+                 shown.split(QLatin1Char('\n')).filter(QStringLiteral("\t")).size());
     }
 };
 

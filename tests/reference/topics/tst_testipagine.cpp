@@ -10,7 +10,7 @@ struct Testo {
     std::vector<const char*> titles;
 };
 
-// The stated length of every page text and the titles its outline quotes, in the order they stand.
+// The length of every page text and the titles it carries, in the order they stand.
 const std::vector<Testo>& testi() {
     static const std::vector<Testo> list{
         {"alimentari",
@@ -90,7 +90,7 @@ const std::vector<Testo>& testi() {
           "Il colesterolo assunto con l'alimentazione non supera il 20%", "7)", "I cibi contenenti colesterolo", "8)",
           "Come controllare il colesterolo endogeno", "9)", "Come aumentare il colesterolo buono", "10)",
           "I farmaci"}},
-        // No titles here: the figures the outline insists on stand in their place.
+        // No titles here: the page's key figures stand in their place.
         {"appalcol", 2756, {"7,3", "7,9", "749", "93", "250"}},
     };
     return list;
@@ -108,7 +108,7 @@ qsizetype findTitle(const QString& text, const QString& title, qsizetype from) {
 class TestTestiPagine : public QObject {
     Q_OBJECT
 private slots:
-    void everyPage_hasItsStatedText_data() {
+    void everyPage_hasItsLengthAndTitlesInOrder_data() {
         QTest::addColumn<int>("row");
         QCOMPARE(testi().size(), reference::pagine().size());
         for (int i = 0; i < int(testi().size()); ++i) {
@@ -116,7 +116,7 @@ private slots:
             QTest::newRow(testi()[size_t(i)].finestra) << i;
         }
     }
-    void everyPage_hasItsStatedText() {
+    void everyPage_hasItsLengthAndTitlesInOrder() {
         QFETCH(int, row);
         const Testo& t = testi()[size_t(row)];
         const QString text = textfiles::resource(reference::pagina(QString::fromLatin1(t.finestra))->resource());

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "platform/forms.h"
-#include "shell/clsresize.h"
+#include "helpbarwindow.h"
 
 #include <QStringList>
-#include <memory>
 #include <utility>
 #include <vector>
 
-class QLabel;
-class QMenu;
 class QMenuBar;
 class QPushButton;
 class QToolBar;
@@ -17,7 +13,7 @@ class QWidget;
 
 // The shape the three main windows share: menu bar and toolbar, the column headings that open the
 // reference pages, the help and exit buttons and the hint label.
-class FinestraPrincipale : public Form {
+class FinestraPrincipale : public HelpBarWindow {
     Q_OBJECT
 public:
     struct Opener {
@@ -25,32 +21,26 @@ public:
         QString target;
         QString tooltip;
     };
+    // Another main window, for "Visualizza" and the toolbar.
+    struct View {
+        QString name;
+        QString caption;
+    };
     struct Setup {
         QString name;
         QString caption;
         QString hint;
         QString hintTooltip;
         QStringList helpLines;
-        QStringList views;             // the other main windows, for "Visualizza"
-        std::vector<Opener> headings;  // column headings
-        QString guide;                 // the window's own guide page
-        bool aboutItem = false;
+        std::vector<View> views;      // the other main windows
+        std::vector<Opener> headings; // column headings
+        QString guide;                // the window's own guide page
     };
 
     explicit FinestraPrincipale(const Setup& setup);
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
-    void aiuto_Click();
-    void guidainlinea_Click();
-    void esco_Click();
-
-    QLabel* passo = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* guidainlinea = nullptr;
-    QPushButton* esco = nullptr;
     QMenuBar* barramenu = nullptr;
     QToolBar* Toolbar1 = nullptr;
 
@@ -64,5 +54,4 @@ protected:
     virtual void setup() {}
 
     Setup setup_;
-    std::unique_ptr<clsResize> resize_;
 };
