@@ -25,13 +25,10 @@ struct Reading {
     int tableWidth = 0;
     QString error;
     void add(const QString& kind, double size, int align, bool bold, bool page, const QString& text) {
-        const QString alignment = QStringList{"", " right", " center", " justify"}.value(align);
-        lines << (text.isEmpty() ? kind + QStringLiteral(": ")
-                                 : QStringLiteral("%1 %2%3%4%5: ")
-                                           .arg(kind)
-                                           .arg(size)
-                                           .arg(alignment, bold ? " bold" : "", page ? " page" : "") +
-                                       text);
+        QString style = u' ' + QString::number(size);
+        style += QStringList{"", " right", " center", " justify"}.value(align);
+        style += QString(bold ? " bold" : "") + (page ? " page" : "");
+        lines << kind + (text.isEmpty() ? QString() : style) + QStringLiteral(": ") + text;
     }
 };
 
@@ -240,7 +237,8 @@ inline Reading readHtml(const QByteArray& html) {
         const QTextTable* table = at.currentTable();
         const QString text = block.text().replace(QChar::LineSeparator, u'\n').replace(QChar::Nbsp, u' ');
         const auto align = block.blockFormat().alignment();
-        const int alignment = align & Qt::AlignRight ? 1 : align & Qt::AlignHCenter ? 2 : align & Qt::AlignJustify ? 3 : 0;
+        const int alignment =
+            align & Qt::AlignRight ? 1 : align & Qt::AlignHCenter ? 2 : align & Qt::AlignJustify ? 3 : 0;
         const bool heading = table && table->cellAt(at).row() < table->format().headerRowCount();
         read.add(!table ? "p" : heading ? "th" : "td", at.charFormat().fontPointSize(), alignment,
                  at.charFormat().fontWeight() >= QFont::Bold,
