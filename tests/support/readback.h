@@ -110,7 +110,9 @@ inline Reading readOdt(const QByteArray& package) {
             return xml.attributes().value(QLatin1String(name)).toString();
         };
         if (token == QXmlStreamReader::Characters) {
-            text += xml.text();
+            // White space in the text is one blank, as in HTML: kept blanks, tabs and breaks are elements.
+            static const QRegularExpression space(QStringLiteral("[ \t\r\n]+"));
+            text += xml.text().toString().replace(space, QStringLiteral(" "));
         } else if (token == QXmlStreamReader::EndElement) {
             heading = heading && n != u"table-header-rows";
             cell = cell && n != u"table-cell";
