@@ -16,9 +16,13 @@
 
 namespace dialogs {
 namespace {
-std::function<SaveAnswer()>& saveAnswer() {
-    static std::function<SaveAnswer()> answer;
+std::function<SaveAnswer(const QFileDialog&)>& saveAnswer() {
+    static std::function<SaveAnswer(const QFileDialog&)> answer;
     return answer;
+}
+QString& lastFolder() {
+    static QString folder;
+    return folder;
 }
 std::function<bool(QTextDocument*)>& printAnswer() {
     static std::function<bool(QTextDocument*)> answer;
@@ -47,7 +51,9 @@ bool loadItalianTexts() {
            QCoreApplication::installTranslator(qttexts::missingItalian());
 }
 
-void setSaveFileNameAnswer(std::function<SaveAnswer()> answer) { saveAnswer() = std::move(answer); }
+void setSaveFileNameAnswer(std::function<SaveAnswer(const QFileDialog&)> answer) {
+    saveAnswer() = std::move(answer);
+}
 void setPrintAnswer(std::function<bool(QTextDocument*)> answer) { printAnswer() = std::move(answer); }
 
 QString completeFileName(const QString& typed, const QString& filters, const QString& selectedFilter) {
@@ -66,27 +72,30 @@ QString completeFileName(const QString& typed, const QString& filters, const QSt
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                      const QString& filters) {
-    if (saveAnswer()) {
-        const SaveAnswer answer = saveAnswer()();
-        return answer.name.isEmpty() ? QString() : completeFileName(answer.name, filters, answer.filter);
-    }
-    QFileDialog dialog(parent, caption, QString(), filters);
+    QFileDialog dialog(parent, caption, lastFolder(), filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The name is completed after the dialog closes, so the question about replacing a file is asked here.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(suggested);
-    while (dialog.exec() == QDialog::Accepted) {
-        const QString name =
-            completeFileName(dialog.selectedFiles().value(0), filters, dialog.selectedNameFilter());
+    for (;;) {
+        SaveAnswer answer;
+        if (saveAnswer())
+            answer = saveAnswer()(dialog);
+        else if (dialog.exec() == QDialog::Accepted)
+            answer = {dialog.selectedFiles().value(0), dialog.selectedNameFilter()};
+        if (answer.name.isEmpty())
+            return QString();
+        const QString name = completeFileName(answer.name, filters, answer.filter);
         if (name.isEmpty())
             continue;
         if (!QFileInfo::exists(name) ||
             msgbox::show(QStringLiteral("Il file \"%1\" esiste già.\rSostituirlo?")
                              .arg(QDir::toNativeSeparators(name)),
-                         msgbox::YesNoQuestionDefaultNo, caption) == msgbox::Yes)
+                         msgbox::YesNoQuestionDefaultNo, caption) == msgbox::Yes) {
+            lastFolder() = QFileInfo(name).absolutePath();
             return name;
+        }
     }
-    return QString();
 }
 
 bool printDocument(QWidget* parent, QTextDocument* document) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 class QTextDocument;
 
@@ -18,18 +19,18 @@ bool loadItalianTexts();
 // that one of the filters lists (in any case), the chosen filter's first suffix appended.
 QString completeFileName(const QString& typed, const QString& filters, const QString& selectedFilter);
 
-// Asks for a file to save; returns its name completed as above, or an empty text when the user cancels.
-// Replacing an existing file is confirmed first.
+// Asks for a file to save, in the folder of the last file chosen; returns its name completed as above, or an
+// empty text when the user cancels. Replacing an existing file is confirmed first.
 QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                      const QString& filters);
 
-// What the user does in the save dialog, for tests: the typed name (empty: cancel) and the chosen filter
-// (empty: the first).
+// What the user does in the save dialog, for tests: given the dialog as it would open, the typed name (empty:
+// cancel) and the chosen filter (empty: the first). Asked again whenever the dialog would come back.
 struct SaveAnswer {
     QString name;
     QString filter;
 };
-void setSaveFileNameAnswer(std::function<SaveAnswer()> answer);
+void setSaveFileNameAnswer(std::function<SaveAnswer(const QFileDialog&)> answer);
 
 // Shows the system print dialog and prints the document; false when the user cancels.
 bool printDocument(QWidget* parent, QTextDocument* document);

@@ -23,7 +23,7 @@ constexpr int TextWidth = PageWidth - 2 * Margin;
 constexpr double TwipsPerCm = 1440 / 2.54;
 
 QString fontOrDefault(const QString& name) {
-    return name.isEmpty() ? QStringLiteral("Times New Roman") : name;
+    return name.isEmpty() ? QStringLiteral("Times New Roman") : writable(name);
 }
 
 // Every font the document uses, in order of first use.
@@ -163,7 +163,7 @@ private:
 
     // Blanks go out as they are: a reader eats only the one blank that ends a control word.
     void text(const QString& value) {
-        for (const QChar c : value) {
+        for (const QChar c : writable(value)) {
             const char16_t u = c.unicode();
             if (u == u'\\' || u == u'{' || u == u'}') {
                 out_ += '\\';
@@ -172,8 +172,6 @@ private:
                 out_ += "\\tab ";
             } else if (u == u'\n') {
                 out_ += "\\line ";
-            } else if (u < 0x20) {
-                continue;
             } else if (u < 0x80) {
                 out_ += static_cast<char>(u);
             } else if (const auto byte = textfiles::toCp1252(c)) {
@@ -292,6 +290,7 @@ class OdtContent {
 public:
     explicit OdtContent(const Document& document) : document_(document), fonts_(fontsOf(document)) {}
 
+    // Empty when the writer fails.
     QByteArray content() {
         // A first pass over the body gathers the styles it names; the second writes them before it.
         {
@@ -310,7 +309,7 @@ public:
         body(xml);
         xml.writeEndElement();
         xml.writeEndDocument();
-        return bytes;
+        return xml.hasError() ? QByteArray() : bytes;
     }
 
     QStringList fonts() const { return fonts_; }
@@ -437,7 +436,7 @@ private:
             blanks = 0;
             afterBlank_ = true;
         };
-        for (const QChar c : value) {
+        for (const QChar c : writable(value)) {
             if (c == QLatin1Char(' ')) {
                 ++blanks;
                 continue;
@@ -450,7 +449,7 @@ private:
                                                                        ? QStringLiteral("tab")
                                                                        : QStringLiteral("line-break"));
                 afterBlank_ = c == QLatin1Char('\n');
-            } else if (c.unicode() >= 0x20) {
+            } else {
                 pending += c;
                 afterBlank_ = false;
             }
@@ -589,7 +588,7 @@ QByteArray odtStyles(const QStringList& fonts) {
                        QStringLiteral("Pagina"));
     xml.writeEndElement();
     xml.writeEndDocument();
-    return bytes;
+    return xml.hasError() ? QByteArray() : bytes;
 }
 
 QByteArray odtManifest() {
@@ -612,7 +611,7 @@ QByteArray odtManifest() {
                                QStringLiteral("1.2"));
     }
     xml.writeEndDocument();
-    return bytes;
+    return xml.hasError() ? QByteArray() : bytes;
 }
 
 // ---------------------------------------------------------------- zip package
@@ -648,7 +647,10 @@ public:
         entries_.push_back(entry);
     }
 
+    // Empty when the package outgrows what the headers can hold.
     QByteArray finish() {
+        if (out_.size() > 0x7FFFFFFF || entries_.size() > 0xFFFF)
+            return QByteArray();
         const auto directoryStart = static_cast<quint32>(out_.size());
         for (const Entry& entry : entries_) {
             u32(0x02014b50);
@@ -712,12 +714,31 @@ QByteArray rtf(const Document& document) {
 QByteArray odt(const Document& document) {
     OdtContent content(document);
     const QByteArray contentXml = content.content();
+    const QByteArray stylesXml = odtStyles(content.fonts());
+    const QByteArray manifestXml = odtManifest();
+    if (contentXml.isEmpty() || stylesXml.isEmpty() || manifestXml.isEmpty())
+        return QByteArray();
     Zip zip;
     zip.add(QStringLiteral("mimetype"), QByteArray(MimeType));
     zip.add(QStringLiteral("content.xml"), contentXml);
-    zip.add(QStringLiteral("styles.xml"), odtStyles(content.fonts()));
-    zip.add(QStringLiteral("META-INF/manifest.xml"), odtManifest());
+    zip.add(QStringLiteral("styles.xml"), stylesXml);
+    zip.add(QStringLiteral("META-INF/manifest.xml"), manifestXml);
     return zip.finish();
+}
+
+QString writable(const QString& text) {
+    QString result = text;
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const QChar c = result[i];
+        if (c.isHighSurrogate() && i + 1 < result.size() && result[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (c.isSurrogate() || (u < 0x20 && u != u'\t' && u != u'\n') || u == 0xFFFE || u == 0xFFFF)
+            result[i] = QChar::ReplacementCharacter;
+    }
+    return result;
 }
 
 } // namespace docwriters

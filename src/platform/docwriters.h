@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace word {
 class Document;
@@ -14,7 +15,11 @@ namespace docwriters {
 // Rich Text Format, also what a ".doc" file holds.
 QByteArray rtf(const word::Document& document);
 
-// OpenDocument text, a zip package.
+// OpenDocument text, a zip package; empty when the package could not be written whole.
 QByteArray odt(const word::Document& document);
+
+// The text with what no document file can hold replaced by U+FFFD: a lone UTF-16 surrogate, the code points
+// that XML forbids (control characters other than tab and line feed, U+FFFE, U+FFFF).
+QString writable(const QString& text);
 
 } // namespace docwriters

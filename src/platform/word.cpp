@@ -86,7 +86,9 @@ void Range::setText(const QString& text) {
         break;
     }
     case Kind::TableCell: {
+        // CR LF, CR and LF each end a line of the cell.
         QString cellText = text;
+        cellText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         cellText.replace(CR, QLatin1Char('\n'));
         table_->cell(row_, column_).text = cellText;
         break;
@@ -312,6 +314,23 @@ Qt::Alignment qtAlignment(int alignment) {
     }
 }
 
+// Text for an HTML file, which word processors read collapsing blanks and tabs as browsers do: a blank stays
+// ordinary only after a non-blank and before more of the line; every other blank, and a tab as four, goes out
+// non-breaking. What no file can hold is replaced.
+QString htmlText(const QString& text) {
+    const QString typed = docwriters::writable(text).replace(QLatin1Char('\t'), QStringLiteral("    "));
+    QString result = typed;
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (typed[i] != QLatin1Char(' '))
+            continue;
+        const bool afterText = i > 0 && typed[i - 1] != QLatin1Char(' ') && typed[i - 1] != QLatin1Char('\n');
+        const bool beforeText = i + 1 < typed.size() && typed[i + 1] != QLatin1Char('\n');
+        if (!afterText || !beforeText)
+            result[i] = QChar::Nbsp;
+    }
+    return result;
+}
+
 QTextCharFormat charFormat(const QString& fontName, double size, bool bold = false) {
     QTextCharFormat format;
     format.setFontFamilies(shownFont(fontName).families());
@@ -356,7 +375,7 @@ void insertTabTable(QTextCursor& cursor, const std::vector<Document::Block>& blo
         for (int column = 0; column < rows[row].size() && column < table->columns(); ++column)
             table->cellAt(int(row), column)
                 .firstCursorPosition()
-                .insertText(rows[row][column], charFormat(run.fontName, run.fontSize));
+                .insertText(htmlText(rows[row][column]), charFormat(run.fontName, run.fontSize));
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -366,7 +385,9 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
     // A text document lays out in pixels of the screen's resolution, as it turns its fonts' points to pixels.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double pixelsPerTwip = (screen ? qRound(screen->logicalDotsPerInchY()) : 96) / 1440.0;
+    const bool html = tabTables == TabTables::Tables;
     auto document = std::make_unique<QTextDocument>();
+    auto shown = [html](const QString& text) { return html ? htmlText(text) : text; };
     QTextCursor cursor(document.get());
     bool first = true;
     for (size_t i = 0; i < blocks_.size(); ++i) {
@@ -376,7 +397,7 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
             while (end < blocks_.size() && isTabRow(blocks_[end]))
                 ++end;
             insertTabTable(cursor, blocks_, i, end, pixelsPerTwip);
-            first = false;
+            first = true;
             i = end - 1;
             continue;
         }
@@ -388,6 +409,8 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
             format.setBorder(table.autoFormat ? 1 : 0.5);
             format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
             format.setBorderCollapse(true);
+            // The built-in table style repeats its first row on every page.
+            format.setHeaderRowCount(table.autoFormat ? 1 : 0);
             QTextTable* qtable = cursor.insertTable(table.rowCount(), table.columnCount(), format);
             for (int r = 1; r <= table.rowCount(); ++r) {
                 for (int c = 1; c <= table.columnCount(); ++c) {
@@ -395,13 +418,17 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
                     QTextBlockFormat blockFormat;
                     blockFormat.setAlignment(qtAlignment(table.cell(r, c).alignment));
                     cellCursor.setBlockFormat(blockFormat);
-                    // The built-in table style sets its first row in bold.
-                    cellCursor.insertText(table.cell(r, c).text,
+                    // The built-in table style sets its first row in bold. The lines of a cell stay one
+                    // paragraph, as in the saved documents.
+                    const QString text =
+                        shown(table.cell(r, c).text).replace(QLatin1Char('\n'), QChar::LineSeparator);
+                    cellCursor.insertText(text,
                                           charFormat(table.fontName, table.fontSize, table.autoFormat && r == 1));
                 }
             }
+            // The block that follows a table is the next paragraph's.
             cursor.movePosition(QTextCursor::End);
-            first = false;
+            first = true;
             continue;
         }
         const Paragraph& paragraph = block.paragraph;
@@ -419,7 +446,7 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
             cursor.insertBlock(format);
         first = false;
         for (const Run& run : paragraph.runs)
-            cursor.insertText(run.text, charFormat(run.fontName, run.fontSize));
+            cursor.insertText(shown(run.text), charFormat(run.fontName, run.fontSize));
     }
     return document;
 }
@@ -451,6 +478,10 @@ QString obstacle(const QString& path) {
         return failureReason(ENAMETOOLONG);
     if (target.isDir())
         return failureReason(EISDIR);
+    // A file nobody may write to is kept as it is, even for a user whom the system would let replace it.
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (target.exists() && (!target.isWritable() || !(target.permissions() & anyWrite)))
+        return QStringLiteral("il file è di sola lettura");
     // The nearest part of the path that exists decides: a file there means the path cannot go on.
     QFileInfo folder(target.absolutePath());
     while (!folder.exists() && !folder.isRoot())
@@ -475,15 +506,13 @@ bool Document::saveAs(const QString& path, QString* error) const {
         return fail(QStringLiteral("nome del file mancante"));
     if (const QString reason = obstacle(path); !reason.isEmpty())
         return fail(reason);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(failureReason(errno));
     QByteArray bytes;
     if (suffix == QLatin1String("doc") || suffix == QLatin1String("rtf")) {
         bytes = docwriters::rtf(*this);
     } else if (suffix == QLatin1String("odt")) {
         bytes = docwriters::odt(*this);
+        if (bytes.isEmpty())
+            return fail(QStringLiteral("il documento non si è potuto scrivere in questo formato"));
     } else if (suffix == QLatin1String("pdf")) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -495,6 +524,10 @@ bool Document::saveAs(const QString& path, QString* error) const {
     } else {
         bytes = toTextDocument(TabTables::Tables)->toHtml().toUtf8();
     }
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(failureReason(errno));
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int code = errno;

@@ -135,7 +135,8 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
-    // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops.
+    // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops:
+    // HTML, whose blanks and tabs are then also kept as word processors read them.
     enum class TabTables { Stops, Tables };
     std::unique_ptr<QTextDocument> toTextDocument(TabTables tabTables = TabTables::Stops) const;
     // Bumped at every change, so a window knows when to render again.

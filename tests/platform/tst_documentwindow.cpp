@@ -1,7 +1,9 @@
+#include "platform/dialogs.h"
 #include "platform/documentwindow.h"
 #include "platform/word.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -31,6 +33,10 @@ class tst_documentwindow : public QObject {
         app.selection().setFontName(QStringLiteral("Century Gothic"));
         app.selection().setFontSize(20);
         app.selection().typeText(QStringLiteral("Zelvo") + CR);
+        app.selection().setFontSize(16);
+        app.selection().typeText(QStringLiteral("sottotitolo") + CR + CR);
+        app.selection().setFontSize(12);
+        app.selection().typeText(QStringLiteral("Tabella dell'indice glicemico:") + CR);
         Table* table = doc->addTable(doc->bookmarkRange(QStringLiteral("\\endofdoc")), rows, 2);
         for (int r = 1; r <= rows; ++r) {
             table->cellRange(r, 1).setText(QStringLiteral("alimento %1").arg(r));
@@ -81,6 +87,23 @@ private slots:
         QCOMPARE(view->toPlainText(), doc->toTextDocument()->toPlainText());
         // The document shown before is gone, not left behind in the view.
         QCOMPARE(view->findChildren<QTextDocument*>().size(), 1);
+    }
+
+    void newWindow_isNamedAfterThePrintoutAndSavesAndPrintsFromTheKeyboard() {
+        Application app;
+        printout(app, 3);
+        settle();
+        DocumentWindow* w = window();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tabella dell'indice glicemico - Zelvo"));
+        QStringList asked;
+        dialogs::setSaveFileNameAnswer(
+            [&](const QFileDialog&) { return asked << "salva", dialogs::SaveAnswer{}; });
+        dialogs::setPrintAnswer([&](QTextDocument*) { return asked << "stampa", true; });
+        QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);
+        dialogs::setSaveFileNameAnswer(nullptr);
+        dialogs::setPrintAnswer(nullptr);
+        QCOMPARE(asked, QStringList({"salva", "stampa"}));
     }
 };
 
