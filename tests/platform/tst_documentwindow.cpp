@@ -2,7 +2,11 @@
 #include "platform/documentwindow.h"
 #include "platform/word.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFileIconProvider>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QFileDialog>
 #include <QScrollBar>
 #include <QTest>
@@ -104,6 +108,19 @@ private slots:
         dialogs::setSaveFileNameAnswer(nullptr);
         dialogs::setPrintAnswer(nullptr);
         QCOMPARE(asked, QStringList({"salva", "stampa"}));
+    }
+
+    // Qt's catalogue leaves some texts of its print and file dialogs in English; ours fill them in.
+    void printAndFileDialogs_speakItalian() {
+        QVERIFY(dialogs::loadItalianTexts());
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        for (const auto& [name, text] : {std::pair{"pagesRadioButton", "Pagine"}, {"duplexLong", "Rilegatura sul lato lungo"},
+                                         {"printAll", "Stampa tutto"}}) {
+            auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+            QVERIFY2(button && button->text() == QString::fromUtf8(text), name);
+        }
+        QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Cartella"));
     }
 };
 
