@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
     QApplication::setQuitOnLastWindowClosed(false);
     dialogs::loadItalianTexts();
-    controls::pressButtonsWithReturn();
+    controls::classicKeyboard();
     registerAllForms();
     forms::setQuitWhenNoWindowVisible(true);
     forms::show(QString::fromLatin1(frmSplash::Name));

@@ -7,7 +7,9 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionSlider>
+#include <QTimer>
 #include <QToolButton>
 
 namespace controls {
@@ -256,6 +258,46 @@ protected:
         return true;
     }
 };
+
+// On an X server with no window manager nobody hands the keyboard on when the active window closes (a message
+// box, a dialog, a window that hides itself): it goes to the screen and the program no longer hears a key. The
+// program's window shown or activated last before it takes the keyboard back, as a window manager would give it.
+class KeyboardReturns : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Show && type != QEvent::WindowActivate && type != QEvent::Hide)
+            return false;
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (!window || !window->isWindow() ||
+            (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog))
+            return false;
+        recent_.removeAll(window);
+        recent_.removeAll(nullptr);
+        if (type != QEvent::Hide)
+            recent_.append(window);
+        else
+            QTimer::singleShot(0, this, &KeyboardReturns::handBack);
+        return false;
+    }
+
+private:
+    void handBack() {
+        const QWidget* active = QApplication::activeWindow();
+        if (active && active->isVisible())
+            return;
+        for (auto it = recent_.crbegin(); it != recent_.crend(); ++it)
+            if (*it && (*it)->isVisible()) {
+                (*it)->activateWindow();
+                return;
+            }
+    }
+
+    QList<QPointer<QWidget>> recent_;
+};
 } // namespace
 
 QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int top, int width, int height) {
@@ -268,12 +310,13 @@ void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows) {
         row->installEventFilter(filter);
 }
 
-void pressButtonsWithReturn() {
-    static QObject* filter = nullptr;
-    if (filter)
+void classicKeyboard() {
+    static bool installed = false;
+    if (installed)
         return;
-    filter = new ReturnPressesButtons(qApp);
-    qApp->installEventFilter(filter);
+    installed = true;
+    qApp->installEventFilter(new ReturnPressesButtons(qApp));
+    qApp->installEventFilter(new KeyboardReturns(qApp));
 }
 
 } // namespace controls

@@ -64,8 +64,9 @@ QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int t
 // The wheel turned over any of the rows scrolls the table as it does over its bar.
 void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows);
 
-// Return and keypad Enter press the focused push or tool button in every window, as Space does; dialogs keep
-// their own handling of both keys. Installed once for the application.
-void pressButtonsWithReturn();
+// The keyboard as classic windows have it, on every desktop, installed once for the application: Return and
+// keypad Enter press the focused push or tool button in every window, as Space does (dialogs keep their own
+// handling of both keys); when the active window closes, the window active before it takes the keyboard back.
+void classicKeyboard();
 
 } // namespace controls

@@ -166,6 +166,15 @@ private slots:
         QTRY_COMPARE(clicks.count(), 1);
     }
 
+    void closingTheActiveWindow_handsTheKeyboardBack() {
+        QWidget* composer = forms::show(QStringLiteral("menu"));
+        QVERIFY(QTest::qWaitForWindowActive(composer));
+        QWidget* about = forms::show(QStringLiteral("informa"));
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        testsupport::child<QAbstractButton>(about, QStringLiteral("cmdOK"))->click();
+        QTRY_COMPARE(QApplication::activeWindow(), composer);
+    }
+
     void splash_onlyATypedCharacterReturnOrEscapeCloses() {
         const std::pair<QKeyCombination, bool> keys[] = {
             {Qt::Key_Shift, false}, {Qt::Key_Control, false}, {Qt::Key_Alt, false}, {Qt::Key_Left, false},

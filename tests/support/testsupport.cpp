@@ -48,7 +48,7 @@ void initialise() {
         return;
     done = true;
     registerAllForms();
-    controls::pressButtonsWithReturn();
+    controls::classicKeyboard();
     ModZelvo::inizializza();
     word::Application::setShowWindows(false);
 }
