@@ -100,15 +100,6 @@ private slots:
             QCOMPARE(blocks[size_t(i)].paragraph.alignment, 3);
         }
     }
-
-    void printouts_eachGetANewApplication() {
-        ModZelvo::guidainword();
-        const auto first = ModZelvo::applicazioneword;
-        ModZelvo::guidainword();
-        QVERIFY(ModZelvo::applicazioneword != first);
-        QCOMPARE(ModZelvo::applicazioneword->documentCount(), 1);
-        QVERIFY(ModZelvo::applicazioneword->isVisible());
-    }
 };
 
 QTEST_MAIN(tst_shell)
