@@ -95,7 +95,6 @@ private slots:
                  QStringLiteral("- Digitare il peso del corpo espresso in chilogrammi;\r- digitare l'altezza, espressa in "
                                 "centimetri, della persona;\r- visualizzare il risultato confrontandolo con la tabella "
                                 "di riferimento;\r- leggere le note esplicative dell'indice di massa corporea."));
-        QCOMPARE(w->windowTitle(), QStringLiteral("Zelvo: indice di massa corporeo (BMI)"));
         QCOMPARE(w->passo->text(), QStringLiteral("digita i dati del peso e dell'altezza per controllare l'indice "
                                                   "di massa corporea corrispondente"));
         QCOMPARE(w->passo->toolTip(), QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));

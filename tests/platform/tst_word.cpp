@@ -61,17 +61,6 @@ private slots:
         QCOMPARE(blocks[5].paragraph.runs.front().fontName, QStringLiteral("Century Gothic"));
     }
 
-    void documentsCountAndItem() {
-        Application app;
-        Document* a = app.addDocument();
-        Document* b = app.addDocument();
-        QCOMPARE(app.documentCount(), 2);
-        QCOMPARE(app.document(1), a);
-        QCOMPARE(app.document(2), b);
-        QVERIFY(app.document(0) == nullptr);
-        QVERIFY(app.document(3) == nullptr);
-    }
-
     void saveAs_eachFormatReadsBackAsWritten_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("tab");
@@ -228,6 +217,8 @@ private slots:
         QVERIFY(QFile(file).open(QIODevice::WriteOnly));
         QVERIFY(!doc->saveAs(file + QStringLiteral("/sotto/documento.doc"), &error));
         QVERIFY2(error.endsWith(QStringLiteral(": \"%1\" non è una cartella.").arg(file)), qPrintable(error));
+        QVERIFY(!doc->saveAs(dir.filePath(QString(300, u'n') + QStringLiteral(".rtf")), &error));
+        QVERIFY2(error.contains(QStringLiteral(": il nome del file è troppo lungo")), qPrintable(error));
     }
 
     void qtDialogsSpeakItalian() {

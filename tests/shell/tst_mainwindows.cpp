@@ -18,22 +18,25 @@ private slots:
 
     void dieta_Click_data() {
         QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("button"); // empty: no button, the handler is called with the index
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("shares");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("1 mediterranea") << 1 << "Zelvo: elaborazione dei menu (per una dieta mediterranea)"
+        const QString per = QStringLiteral("Zelvo: elaborazione dei menu (per una dieta %1)");
+        QTest::newRow("1 mediterranea") << 1 << "dieta &mediterranea" << per.arg("mediterranea")
                                         << QStringList{"60-63", "25", "12-15"} << "";
-        QTest::newRow("2 italiana") << 2 << "Zelvo: elaborazione dei menu (per una dieta italiana)"
+        QTest::newRow("2 italiana") << 2 << "dieta &italiana" << per.arg("italiana")
                                     << QStringList{"50", "30", "20"} << "";
-        QTest::newRow("3 zona shows grasso") << 3 << "Zelvo: elaborazione dei menu (per una dieta a zona)"
+        QTest::newRow("3 zona shows grasso") << 3 << "dieta a &zona" << per.arg("a zona")
                                              << QStringList{"40", "30", "30"} << "grasso";
-        QTest::newRow("4 zona shows blocchi") << 4 << "Zelvo: elaborazione dei menu (per una dieta a zona)"
+        QTest::newRow("4 zona shows blocchi") << 4 << "b&locchi a zona" << per.arg("a zona")
                                               << QStringList{"40", "30", "30"} << "blocchi";
-        QTest::newRow("out of range is 1") << 9 << "Zelvo: elaborazione dei menu (per una dieta mediterranea)"
+        QTest::newRow("out of range is 1") << 9 << "" << per.arg("mediterranea")
                                            << QStringList{"60-63", "25", "12-15"} << "";
     }
     void dieta_Click() {
         QFETCH(int, index);
+        QFETCH(QString, button);
         QFETCH(QString, caption);
         QFETCH(QStringList, shares);
         QFETCH(QString, shown);
@@ -43,7 +46,9 @@ private slots:
         composer->dieta_Click(zone);
         testsupport::unloadAll();
         composer = forms::get<menu>(QStringLiteral("menu"));
-        composer->dieta_Click(index);
+        if (!button.isEmpty())
+            QCOMPARE(composer->dieta[index]->text(), button);
+        button.isEmpty() ? composer->dieta_Click(index) : composer->dieta[index]->click();
         QCOMPARE(composer->windowTitle(), caption);
         QCOMPARE(composer->schemadieta(), index);
         for (int i = 1; i <= 3; ++i)
@@ -65,16 +70,24 @@ private slots:
                  QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     }
 
-    // At the design size every control lies inside its frame and shows its whole caption.
+    // Each window's caption (none given for the food tables); at the design size every control lies inside
+    // its frame and shows its whole caption.
     void controls_insideTheirFrames_data() {
         QTest::addColumn<QString>("window");
-        for (const char* window :
-             {"menu", "tabella", "composizione", "massa", "basale", "pesi", "grasso", "azona", "blocchi"})
-            QTest::newRow(window) << QString::fromLatin1(window);
+        QTest::addColumn<QString>("title");
+        for (const auto& [window, title] :
+             {std::pair{"menu", "elaborazione dei menu (per una dieta mediterranea)"}, {"tabella", ""},
+              {"composizione", ""}, {"massa", "indice di massa corporeo (BMI)"},
+              {"basale", "calcolo del metabolismo basale"}, {"grasso", "calcolo della massa grassa"},
+              {"pesi", "tabella di riferimento del peso corporeo"}, {"azona", "calcolo della dieta a zona"},
+              {"blocchi", "ripartizione in blocchi e macronutrienti nella dieta a zona"}})
+            QTest::newRow(window) << QString::fromLatin1(window) << QString::fromUtf8(title);
     }
     void controls_insideTheirFrames() {
         QFETCH(QString, window);
+        QFETCH(QString, title);
         QWidget* form = forms::show(window);
+        QVERIFY(title.isEmpty() || form->windowTitle() == QStringLiteral("Zelvo: ") + title);
         // The calculators open at their design size. The main windows take 9480 x 6915 twips: the design area
         // with the menu bar and toolbar above it.
         if (QStringList{"menu", "tabella", "composizione"}.contains(window))
@@ -100,8 +113,7 @@ private slots:
             {"vit.B2", "appvitB2", false},    {"vit.PP", "appvitPP", false},     {"vit.C", "appvitC", false},
             {"colest.", "appcolesterolo", true}, {"kcal", "fabbisogno", true}};
         for (const auto& [caption, target, inTabella] : headings) {
-            if (inTabella)
-                add("tabella", caption, target);
+            add("tabella", caption, inTabella ? target : ""); // empty: no such heading
             add("composizione", caption, target);
         }
         for (const auto& [caption, target] :
@@ -123,7 +135,9 @@ private slots:
         for (QPushButton* b : form->findChildren<QPushButton*>())
             if (b->text() == button)
                 found << b;
-        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.size(), target.isEmpty() ? 0 : 1);
+        if (target.isEmpty())
+            return;
         QVERIFY(!forms::isLoaded(target));
         QTest::mouseClick(found.front(), Qt::LeftButton);
         QVERIFY(forms::find(target) && forms::find(target)->isVisible());
@@ -148,7 +162,7 @@ private slots:
             for (const auto& [other, caption, unused] : windows)
                 if (other != window) {
                     add(true, caption, other);
-                    add(false, QStringLiteral("&") + caption, other);
+                    add(false, QStringLiteral("&Visualizza/&") + caption, other);
                 }
             for (const auto& [action, target] :
                  {std::pair{"Sommario", "sommario"}, {"Suggerimenti", "frmTip"}, {"Supporto", "supportoclienti"},
@@ -158,7 +172,7 @@ private slots:
                  {std::pair{"&Sommario della guida", "sommario"}, {"&Guida alla finestra", guide},
                   {"&Suggerimenti...", "frmTip"}, {"Supporto &clienti", "supportoclienti"},
                   {"&Informazioni su Zelvo", "informa"}})
-                add(false, action, target);
+                add(false, QStringLiteral("&?/") + action, target);
         }
     }
     void actions_openTheirWindows() {
@@ -168,11 +182,15 @@ private slots:
         QFETCH(QString, target);
         testsupport::MessageBoxes boxes;
         QWidget* form = forms::show(window);
-        QWidget* bar = toolbar ? static_cast<QWidget*>(form->findChild<QToolBar*>()) : form->findChild<QMenuBar*>();
+        // A menu item is named with its menu's title: "&Visualizza/&Menu".
+        QWidget* bar = toolbar ? form->findChild<QToolBar*>() : nullptr;
+        for (QMenu* menu : form->findChildren<QMenu*>())
+            if (!toolbar && menu->title() == action.section('/', 0, 0))
+                bar = menu;
         QVERIFY(bar);
         QList<QAction*> found;
         for (QAction* a : bar->findChildren<QAction*>())
-            if (a->text() == action)
+            if (a->text() == action.section('/', -1))
                 found << a;
         QCOMPARE(found.size(), 1);
         QVERIFY(!forms::isLoaded(target));

@@ -21,16 +21,6 @@ private slots:
     }
     void cleanup() { testsupport::unloadAll(); }
 
-    void inizializza_identityAndTitles() {
-        ModZelvo::inizializza();
-        QCOMPARE(ModZelvo::nomeprogramma, QStringLiteral("Zelvo"));
-        QCOMPARE(ModZelvo::sottotitolo, QStringLiteral("menu per una dieta equilibrata"));
-        QCOMPARE(ModZelvo::versione, QStringLiteral("2.04.05"));
-        QCOMPARE(ModZelvo::dataversione, QStringLiteral("08/01/2002"));
-        QCOMPARE(ModZelvo::titoloaiuto, QStringLiteral("Zelvo: aiuto in linea"));
-        QCOMPARE(ModZelvo::titolocontrollo, QStringLiteral("Zelvo: controllo dati immessi nella finestra attiva"));
-    }
-
     // The tune starts with the splash, a click pauses it, a key closes the splash and the price list.
     void splash_playsAtStart_clickPausesAndOpensComposer_keyCloses() {
         forms::load(QStringLiteral("prodotti"));
@@ -109,15 +99,6 @@ private slots:
             QCOMPARE(blocks[size_t(i)].paragraph.runs.front().fontName, QStringLiteral("Century Gothic"));
             QCOMPARE(blocks[size_t(i)].paragraph.alignment, 3);
         }
-    }
-
-    void printouts_eachGetANewApplication() {
-        ModZelvo::guidainword();
-        const auto first = ModZelvo::applicazioneword;
-        ModZelvo::guidainword();
-        QVERIFY(ModZelvo::applicazioneword != first);
-        QCOMPARE(ModZelvo::applicazioneword->documentCount(), 1);
-        QVERIFY(ModZelvo::applicazioneword->isVisible());
     }
 };
 

@@ -18,7 +18,7 @@ namespace readback {
 // Each paragraph and table cell in order as "p 12 right bold page: text": the size in points, then alignment
 // other than left, bold and a page break before where they hold; "th" for a cell of a heading row repeated on
 // every page, "td" for any other cell, "p: " for an empty paragraph. Also the fonts of the text and the width
-// of the last table in twips.
+// of the last table in twips. An OpenDocument style names its font twice, for different readers: both count.
 struct Reading {
     QStringList lines;
     QSet<QString> fonts;
@@ -139,7 +139,7 @@ inline Reading readOdt(const QByteArray& package) {
             if (n == u"p")
                 span.clear(), text.clear();
             else
-                read.fonts << styles[span]["style:font-name"];
+                read.fonts << styles[span]["style:font-name"] << styles[span]["fo:font-family"];
         } else if (n == u"s" || n == u"tab" || n == u"line-break") {
             const int blanks = std::max(1, attribute("text:c").toInt());
             text += n == u"s" ? QString(blanks, u' ') : n == u"tab" ? "\t" : "\n";

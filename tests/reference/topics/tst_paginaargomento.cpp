@@ -404,6 +404,14 @@ private slots:
         const auto printout = ModZelvo::documentoword->toTextDocument();
         printout->setTextWidth(700);
         QCOMPARE(misaligned(printout.get()), QString());
+        // Saved as a web page, each of them is a table whose columns fit the text width, 9638 twips.
+        const auto web = ModZelvo::documentoword->toTextDocument(word::Document::TabTables::Tables);
+        for (QTextFrame* frame : web->rootFrame()->childFrames()) {
+            qreal width = 0;
+            for (const QTextLength& column : frame->frameFormat().toTableFormat().columnWidthConstraints())
+                width += column.rawValue();
+            QVERIFY2(width <= 9638 * 96 / 1440.0, qPrintable(QString::number(width)));
+        }
         const QStringList rtf =
             QString::fromLatin1(docwriters::rtf(*ModZelvo::documentoword)).split(QLatin1Char('\n'));
         QCOMPARE(rtf.filter(QRegularExpression(QStringLiteral("^\\\\pard.*\\\\tx\\d"))).size(),
