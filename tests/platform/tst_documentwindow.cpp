@@ -110,7 +110,6 @@ private slots:
         QCOMPARE(asked, QStringList({"salva", "stampa"}));
     }
 
-    // Qt's catalogue leaves some texts of its print and file dialogs in English; ours fill them in.
     void printAndFileDialogs_speakItalian() {
         QVERIFY(dialogs::loadItalianTexts());
         QPrinter printer;

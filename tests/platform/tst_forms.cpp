@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 int loads = 0;
@@ -42,7 +43,6 @@ private slots:
         QCOMPARE(a, b);
         QCOMPARE(loads, 1);
         QVERIFY(!a->isVisible());
-        QVERIFY(forms::isLoaded(QStringLiteral("sample")));
         QVERIFY(forms::load(QStringLiteral("nessuna")) == nullptr);
     }
 
@@ -58,10 +58,16 @@ private slots:
         QCOMPARE(loads, 2);
     }
 
-    void closeBox_unloads() {
-        Form* form = forms::show(QStringLiteral("sample"));
-        form->close();
-        testsupport::settle();
+    // The close box unloads; with nothing left on screen the program ends.
+    void closeBox_unloadsAndTheLastWindowEndsTheProgram() {
+        QGuiApplication::setQuitOnLastWindowClosed(false); // as the program: its own rule ends it
+        forms::setQuitWhenNoWindowVisible(true);
+        QTimer::singleShot(0, [] { forms::show(QStringLiteral("sample"))->close(); });
+        QObject waiting;
+        QTimer::singleShot(3000, &waiting, [] { QCoreApplication::exit(1); });
+        const int code = QCoreApplication::exec();
+        forms::setQuitWhenNoWindowVisible(false);
+        QCOMPARE(code, 0);
         QVERIFY(!forms::isLoaded(QStringLiteral("sample")));
     }
 
