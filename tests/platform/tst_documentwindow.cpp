@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 #include "platform/documentwindow.h"
 #include "platform/word.h"
+#include "support/testsupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,20 +26,10 @@ class tst_documentwindow : public QObject {
         return nullptr;
     }
 
-    static void settle() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     // A printout as the program makes them: the window opens on an empty document, which then fills up.
     static Document* printout(Application& app, int rows) {
         app.setVisible(true);
-        Document* doc = app.addDocument();
-        app.selection().setFontName(QStringLiteral("Century Gothic"));
-        app.selection().setFontSize(20);
-        app.selection().typeText(QStringLiteral("Zelvo") + CR);
-        app.selection().setFontSize(16);
-        app.selection().typeText(QStringLiteral("sottotitolo") + CR + CR);
+        Document* doc = testsupport::startPrintout(app);
         app.selection().setFontSize(12);
         app.selection().typeText(QStringLiteral("Tabella dell'indice glicemico:") + CR);
         Table* table = doc->addTable(doc->bookmarkRange(QStringLiteral("\\endofdoc")), rows, 2);
@@ -56,7 +47,7 @@ private slots:
     void cleanup() {
         while (DocumentWindow* w = window())
             w->close();
-        settle();
+        testsupport::settle();
     }
 
     void window_showsWholeDocumentWithScrollBarOnlyWhenLong_data() {
@@ -70,7 +61,7 @@ private slots:
         QFETCH(bool, scrolls);
         Application app;
         Document* doc = printout(app, rows);
-        settle();
+        testsupport::settle();
         DocumentWindow* w = window();
         QVERIFY(w);
         auto* view = w->findChild<QTextBrowser*>();
@@ -83,10 +74,10 @@ private slots:
     void changedDocument_replacesWhatTheWindowShows() {
         Application app;
         Document* doc = printout(app, 3);
-        settle();
+        testsupport::settle();
         auto* view = window()->findChild<QTextBrowser*>();
         app.selection().typeText(QStringLiteral("in fondo"));
-        settle();
+        testsupport::settle();
         QVERIFY(view->toPlainText().endsWith(QStringLiteral("in fondo")));
         QCOMPARE(view->toPlainText(), doc->toTextDocument()->toPlainText());
         // The document shown before is gone, not left behind in the view.
@@ -96,7 +87,7 @@ private slots:
     void newWindow_isNamedAfterThePrintoutAndSavesAndPrintsFromTheKeyboard() {
         Application app;
         printout(app, 3);
-        settle();
+        testsupport::settle();
         DocumentWindow* w = window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Tabella dell'indice glicemico - Zelvo"));
         QStringList asked;

@@ -18,17 +18,6 @@ using namespace readback;
 class tst_word : public QObject {
     Q_OBJECT
 
-    // A document as a printout starts one: two head lines typed through the selection.
-    static Document* started(Application& app) {
-        Document* doc = app.addDocument();
-        app.selection().setFontName(QStringLiteral("Century Gothic"));
-        app.selection().setFontSize(20);
-        app.selection().typeText(QStringLiteral("Zelvo") + CR);
-        app.selection().setFontSize(16);
-        app.selection().typeText(QStringLiteral("sottotitolo") + CR + CR);
-        return doc;
-    }
-
     // The user's answers to the save dialogs that follow, with the filter that starts with the given text;
     // then the dialog is cancelled. The folders the dialog opens in are noted.
     static void answerSaveDialog(QStringList names, const QString& filter = {},
@@ -47,7 +36,7 @@ private slots:
 
     void paragraphRange_writtenTwice_keepsBothInOrder() {
         Application app;
-        Document* doc = started(app);
+        Document* doc = testsupport::startPrintout(app);
         ParagraphObject p = doc->addParagraph(doc->bookmarkRange(QStringLiteral("\\endofdoc")));
         p.range().setFontSize(12);
         p.range().setText(QStringLiteral("Titolo:") + CR + CR);
@@ -77,7 +66,7 @@ private slots:
         QFETCH(int, widthSlack);
         QTemporaryDir dir;
         Application app;
-        Document* doc = started(app);
+        Document* doc = testsupport::startPrintout(app);
         // Blanks at the start and in runs, escapes of each format, what no file can hold, beyond the BMP.
         const QString unwritable = QString(QChar(1)) + QChar(0xD800) + QChar(0x1F);
         const QString hostile = "  C:\\dati\\{x}  è€≥ " + unwritable + QString::fromUcs4(U"\U0001D11E fine ");
@@ -140,7 +129,7 @@ private slots:
         QFETCH(QByteArray, magic);
         QTemporaryDir dir;
         Application app;
-        started(app);
+        testsupport::startPrintout(app);
         // The window deletes itself on closing, as it does for the user.
         auto* window = new DocumentWindow(app.sharedDocument(1));
         answerSaveDialog({dir.filePath(typed)}, filter);
@@ -165,7 +154,7 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("vecchio") == 7);
         old.close();
         Application app;
-        started(app);
+        testsupport::startPrintout(app);
         auto* window = new DocumentWindow(app.sharedDocument(1));
         testsupport::MessageBoxes boxes;
         QStringList folders;
@@ -200,7 +189,7 @@ private slots:
     void saveAs_failure_leavesExistingFileAndExplains() {
         QTemporaryDir dir;
         Application app;
-        Document* doc = started(app);
+        Document* doc = testsupport::startPrintout(app);
         QString error;
         const QString missing = dir.filePath(QStringLiteral("manca/documento.odt"));
         QVERIFY(!doc->saveAs(missing, &error));

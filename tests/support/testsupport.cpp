@@ -77,4 +77,14 @@ void erase(QLineEdit* box) {
     QTest::keyClick(box, Qt::Key_Backspace);
 }
 
+word::Document* startPrintout(word::Application& app) {
+    word::Document* doc = app.addDocument();
+    app.selection().setFontName(QStringLiteral("Century Gothic"));
+    app.selection().setFontSize(20);
+    app.selection().typeText(QStringLiteral("Zelvo") + word::CR);
+    app.selection().setFontSize(16);
+    app.selection().typeText(QStringLiteral("sottotitolo") + word::CR + word::CR);
+    return doc;
+}
+
 } // namespace testsupport

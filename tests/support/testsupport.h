@@ -9,6 +9,10 @@
 
 class QAbstractButton;
 class QLineEdit;
+namespace word {
+class Application;
+class Document;
+} // namespace word
 
 namespace testsupport {
 
@@ -37,6 +41,8 @@ void initialise();
 void unloadAll();
 // Deletions and posted events that a click leaves behind.
 void settle();
+// A new document as a printout starts one: the program's two head lines typed through the selection.
+word::Document* startPrintout(word::Application& app);
 // Types a text into a box one key at a time, as a person does.
 void type(QLineEdit* box, const QString& text);
 // Empties a box in one keystroke: everything selected, then deleted.
