@@ -81,8 +81,8 @@ void closeDocumentWindows() {
     settle();
 }
 
-// The characters of the view once every pending event has run: the view shows the whole printout when it holds
-// as many. Nothing about the printout is known until its first run.
+// The characters of the view once every pending event has run: the view shows the whole printout when it
+// holds as many. Nothing about the printout is known until its first run.
 int settledCharacters(QAbstractButton* button) {
     button->click();
     QEventLoop loop;
@@ -97,8 +97,8 @@ int settledCharacters(QAbstractButton* button) {
     return characters;
 }
 
-// A printout: the click on the window's print button, up to the finished document model (no window), and up to
-// its document window painted with the whole printout, the document laid out to its end.
+// A printout: the click on the window's print button, up to the finished document model (no window), and up
+// to its document window painted with the whole printout, the document laid out to its end.
 void printout(const QString& window, const QString& button) {
     QWidget* w = forms::show(window);
     auto* b = w ? w->findChild<QAbstractButton*>(button) : nullptr;
@@ -112,32 +112,30 @@ void printout(const QString& window, const QString& button) {
     word::Application::setShowWindows(true);
     const int characters = settledCharacters(b);
     bool timedOut = false;
-    const double shown = medianMs(
-        [] {
-            closeDocumentWindows();
-        },
-        [&] {
-            QEventLoop loop;
-            benchApp->onViewPainted = [&](QTextBrowser* view) {
-                if (view->document()->characterCount() == characters && view->window()->isVisible())
-                    loop.quit();
-            };
-            QTimer guard;
-            guard.setSingleShot(true);
-            QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
-                timedOut = true;
-                loop.quit();
-            });
-            guard.start(5000);
-            b->click();
-            loop.exec();
-            benchApp->onViewPainted = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->objectName() == QLatin1String("documentoword") && top->isVisible())
-                    if (auto* view = top->findChild<QTextBrowser*>())
-                        view->document()->documentLayout()->documentSize();
-        },
-        VisibleRuns);
+    const double shown =
+        medianMs([] { closeDocumentWindows(); },
+                 [&] {
+                     QEventLoop loop;
+                     benchApp->onViewPainted = [&](QTextBrowser* view) {
+                         if (view->document()->characterCount() == characters && view->window()->isVisible())
+                             loop.quit();
+                     };
+                     QTimer guard;
+                     guard.setSingleShot(true);
+                     QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
+                         timedOut = true;
+                         loop.quit();
+                     });
+                     guard.start(5000);
+                     b->click();
+                     loop.exec();
+                     benchApp->onViewPainted = nullptr;
+                     for (QWidget* top : QApplication::topLevelWidgets())
+                         if (top->objectName() == QLatin1String("documentoword") && top->isVisible())
+                             if (auto* view = top->findChild<QTextBrowser*>())
+                                 view->document()->documentLayout()->documentSize();
+                 },
+                 VisibleRuns);
     closeDocumentWindows();
     word::Application::setShowWindows(false);
     std::printf("%-22s print  %8.2f ms model %8.2f ms shown%s\n", qPrintable(window), model, shown,
@@ -146,24 +144,31 @@ void printout(const QString& window, const QString& button) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     BenchApplication app(argc, argv);
     benchApp = &app;
     registerAllForms();
     ModZelvo::inizializza();
     word::Application::setShowWindows(false);
-    const QStringList windows{"menu", "tabella", "composizione", "massa", "basale", "pesi", "grasso", "azona",
-                              "blocchi", "alimentari", "cottura", "appprotidi", "applipidi", "appglucidi",
-                              "appcalcio", "appfosforo", "appferro", "appvitA", "appvitB1", "appvitB2", "appvitPP",
-                              "appvitC", "appcolesterolo", "appalcol", "fabbisogno", "glicemico", "sommario",
-                              "manuale", "guidaalimenti", "frmTip", "informa", "prodotti", "supportoclienti"};
+    const QStringList windows{"menu",       "tabella",    "composizione",   "massa",         "basale",
+                              "pesi",       "grasso",     "azona",          "blocchi",       "alimentari",
+                              "cottura",    "appprotidi", "applipidi",      "appglucidi",    "appcalcio",
+                              "appfosforo", "appferro",   "appvitA",        "appvitB1",      "appvitB2",
+                              "appvitPP",   "appvitC",    "appcolesterolo", "appalcol",      "fabbisogno",
+                              "glicemico",  "sommario",   "manuale",        "guidaalimenti", "frmTip",
+                              "informa",    "prodotti",   "supportoclienti"};
     for (const QString& name : windows)
         if (forms::isRegistered(name))
             open(name);
     unloadAll();
-    for (const auto& [window, button] : std::vector<std::pair<QString, QString>>{
-             {"appvitA", "stampa"}, {"alimentari", "stampa"}, {"fabbisogno", "stampa"}, {"glicemico", "stampa"},
-             {"manuale", "cmdStampa"}, {"prodotti", "cmdstampa"}, {"sommario", "cmdstampa"}})
+    for (const auto& [window, button] : std::vector<std::pair<QString, QString>>{{"appvitA", "stampa"},
+                                                                                 {"alimentari", "stampa"},
+                                                                                 {"fabbisogno", "stampa"},
+                                                                                 {"glicemico", "stampa"},
+                                                                                 {"manuale", "cmdStampa"},
+                                                                                 {"prodotti", "cmdstampa"},
+                                                                                 {"sommario", "cmdstampa"}})
         if (forms::isRegistered(window))
             printout(window, button);
     return 0;

@@ -1,6 +1,7 @@
 #include "azona.h"
 
 #include "blocchi.h"
+#include "celle.h"
 #include "composer/menu.h"
 #include "opzioneacapo.h"
 #include "platform/controls.h"
@@ -8,7 +9,6 @@
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
 #include "platform/twips.h"
-#include "celle.h"
 #include "risultati.h"
 #include "shell/modzelvo.h"
 #include "shell/openers.h"
@@ -22,12 +22,14 @@ FrameWindow::Setup impostazione() {
     s.caption = QStringLiteral("Zelvo: calcolo della dieta a zona");
     s.layout = FrameWindow::Layout::Calculator;
     s.tooltips = FrameWindow::Tooltips::Clicca;
-    s.hint = QStringLiteral("scegli il tipo di attività fisica e visualizza i risultati della elaborazione mediante "
-                            "il calcolo della dieta 'a zona'");
-    s.helpLines = {QStringLiteral("- Scegli un'opzione di attività fisica e visualizza i risultati;"),
-                   QStringLiteral("- clicca sul tasto 'massa grassa' per tornare a calcolare la stessa e quella "
-                                  "magra;"),
-                   QStringLiteral("- clicca sul tasto 'Menu' per tornare ad elaborare i menu della dieta.")};
+    s.hint = QStringLiteral(
+        "scegli il tipo di attività fisica e visualizza i risultati della elaborazione mediante "
+        "il calcolo della dieta 'a zona'");
+    s.helpLines = {
+        QStringLiteral("- Scegli un'opzione di attività fisica e visualizza i risultati;"),
+        QStringLiteral("- clicca sul tasto 'massa grassa' per tornare a calcolare la stessa e quella "
+                       "magra;"),
+        QStringLiteral("- clicca sul tasto 'Menu' per tornare ad elaborare i menu della dieta.")};
     return s;
 }
 
@@ -36,14 +38,15 @@ FrameWindow::Setup impostazione() {
 azona::azona() : FrameWindow(impostazione()) {
     using namespace controls;
     using namespace celle;
-    QLabel* descrizione = label(this, QStringLiteral("Label1"),
-                                QStringLiteral("Finestra per calcolare il fabbisogno calorico giornaliero secondo la "
-                                               "metodologia della dieta 'a zona'."),
-                                240, 120, 9135, 615);
+    QLabel* descrizione =
+        label(this, QStringLiteral("Label1"),
+              QStringLiteral("Finestra per calcolare il fabbisogno calorico giornaliero secondo la "
+                             "metodologia della dieta 'a zona'."),
+              240, 120, 9135, 615);
     descrizione->setFont(twips::sansFont(12, true));
 
-    QGroupBox* dati = frame(this, QStringLiteral("Frame1"), QStringLiteral("dati per il calcolo"), 120, 840, 6975,
-                            3015);
+    QGroupBox* dati =
+        frame(this, QStringLiteral("Frame1"), QStringLiteral("dati per il calcolo"), 120, 840, 6975, 3015);
     dati->setFont(twips::sansFont(8.25, true));
     setForeColor(dati, DarkBlue);
     didascalia(dati, QStringLiteral("Label2"), QStringLiteral("peso totale (kg) "), 120, 300, 1455, Destra)
@@ -52,10 +55,11 @@ azona::azona() : FrameWindow(impostazione()) {
     didascalia(dati, QStringLiteral("Label3"), QStringLiteral("massa magra (kg) "), 120, 660, 1455, Destra)
         ->setToolTip(QStringLiteral("peso della massa magra"));
     magr = valore(dati, QStringLiteral("magr"), 1620, 660, 855);
-    didascalia(dati, QStringLiteral("Label4"), QStringLiteral("attività fisica praticata ------->"), 120, 1260, 2355)
+    didascalia(dati, QStringLiteral("Label4"), QStringLiteral("attività fisica praticata ------->"), 120,
+               1260, 2355)
         ->setToolTip(QStringLiteral("scegli tra le ipotesi a lato"));
-    mgras = button(dati, QStringLiteral("mgras"), QStringLiteral("ricalcola la massa magra"), 120, 2400, 2355, 375,
-                   QStringLiteral("clicca per tornare alla finestra di calcolo della massa grassa"));
+    mgras = button(dati, QStringLiteral("mgras"), QStringLiteral("ricalcola la massa magra"), 120, 2400, 2355,
+                   375, QStringLiteral("clicca per tornare alla finestra di calcolo della massa grassa"));
 
     const char* attivita[] = {
         "",
@@ -93,8 +97,9 @@ azona::azona() : FrameWindow(impostazione()) {
     didascalia(esiti, QStringLiteral("Label6"), QStringLiteral("grammi"), 1860, 240, 975);
     didascalia(esiti, QStringLiteral("Label7"), QStringLiteral("kcal"), 2880, 240, 975);
     didascalia(esiti, QStringLiteral("Label8"), QStringLiteral("blocchi"), 3900, 240, 975)
-        ->setToolTip(QStringLiteral("ogni blocco corrisponde a 7 gr. di proteine, 9 gr. di carboidrati e 3 gr. di "
-                                    "grassi"));
+        ->setToolTip(
+            QStringLiteral("ogni blocco corrisponde a 7 gr. di proteine, 9 gr. di carboidrati e 3 gr. di "
+                           "grassi"));
     struct Riga {
         const char* caption;
         QLabel** grammi;
@@ -110,8 +115,8 @@ azona::azona() : FrameWindow(impostazione()) {
     top = 510;
     int numero = 9;
     for (const Riga& riga : righe) {
-        didascalia(esiti, QStringLiteral("Label%1").arg(numero++), QString::fromLatin1(riga.caption), 120, top, 1695,
-                   Destra);
+        didascalia(esiti, QStringLiteral("Label%1").arg(numero++), QString::fromLatin1(riga.caption), 120,
+                   top, 1695, Destra);
         *riga.grammi = valore(esiti, QString::fromLatin1(riga.nomeGrammi), 1860, top, 975);
         *riga.kcal = valore(esiti, QString::fromLatin1(riga.nomeKcal), 2880, top, 975);
         *riga.blocchi = valore(esiti, QString::fromLatin1(riga.nomeBlocchi), 3900, top, 975);
@@ -119,12 +124,12 @@ azona::azona() : FrameWindow(impostazione()) {
     }
     didascalia(esiti, QStringLiteral("Label12"), QStringLiteral("kcal totali giornaliere"), 5040, 240, 1815);
     totale = valore(esiti, QStringLiteral("totale"), 5040, 510, 1815);
-    ripart = button(esiti, QStringLiteral("ripart"), QStringLiteral("ripartisci nei pasti"), 5040, 870, 1815, 375,
-                    QStringLiteral("clicca per ripartire le calorie in blocchi e pasti"));
+    ripart = button(esiti, QStringLiteral("ripart"), QStringLiteral("ripartisci nei pasti"), 5040, 870, 1815,
+                    375, QStringLiteral("clicca per ripartire le calorie in blocchi e pasti"));
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
     Text1 = controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
-                 textfiles::resource(QStringLiteral(":/calculators/notes/azona.txt")));
+                           textfiles::resource(QStringLiteral(":/calculators/notes/azona.txt")));
 
     connect(ripart, &QPushButton::clicked, this, [this] { ripart_Click(); });
     connect(mgras, &QPushButton::clicked, this, [this] { mgras_Click(); });
@@ -180,8 +185,8 @@ void azona::lavoro_Click(int Index) {
 
 void azona::ripart_Click() {
     if (totale->text().isEmpty()) {
-        msgbox::show(QStringLiteral("Non vi è nulla da ripartire: scegliere il tipo di attività."), msgbox::Critical,
-                     ModZelvo::titoloaiuto);
+        msgbox::show(QStringLiteral("Non vi è nulla da ripartire: scegliere il tipo di attività."),
+                     msgbox::Critical, ModZelvo::titoloaiuto);
         return;
     }
     if (blocchi* pasti = forms::get<blocchi>(QStringLiteral("blocchi")))
@@ -189,7 +194,9 @@ void azona::ripart_Click() {
     openers::apri(QStringLiteral("blocchi"));
 }
 
-void azona::mgras_Click() { openers::apri(QStringLiteral("grasso")); }
+void azona::mgras_Click() {
+    openers::apri(QStringLiteral("grasso"));
+}
 
 void azona::cmdmenu_Click() {
     if (menu* composer = forms::get<menu>(QStringLiteral("menu"))) {

@@ -1,11 +1,11 @@
 #include "blocchi.h"
 
 #include "azona.h"
+#include "celle.h"
 #include "platform/controls.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
 #include "platform/twips.h"
-#include "celle.h"
 #include "risultati.h"
 #include "shell/openers.h"
 
@@ -21,11 +21,13 @@ FrameWindow::Setup impostazione() {
     s.caption = QStringLiteral("Zelvo: ripartizione in blocchi e macronutrienti nella dieta a zona");
     s.layout = FrameWindow::Layout::Calculator;
     s.tooltips = FrameWindow::Tooltips::Clicca;
-    s.hint = QStringLiteral("la finestra è di sola lettura: anche se possono essere eliminati alcuni pasti bisogna "
-                            "passare alla elaborazione dei menu nell'apposita finestra");
-    s.helpLines = {QStringLiteral("- La finestra è di sola lettura;"),
-                   QStringLiteral("- clicca sul tasto Menu per elaborare i vari menu della dieta con i dati di questa "
-                                  "finestra.")};
+    s.hint = QStringLiteral(
+        "la finestra è di sola lettura: anche se possono essere eliminati alcuni pasti bisogna "
+        "passare alla elaborazione dei menu nell'apposita finestra");
+    s.helpLines = {
+        QStringLiteral("- La finestra è di sola lettura;"),
+        QStringLiteral("- clicca sul tasto Menu per elaborare i vari menu della dieta con i dati di questa "
+                       "finestra.")};
     return s;
 }
 
@@ -42,36 +44,41 @@ QIcon croce() {
 }
 
 // Half up to one decimal.
-double r1(double x) { return num::roundHalfUp(x, 1); }
+double r1(double x) {
+    return num::roundHalfUp(x, 1);
+}
 } // namespace
 
 blocchi::blocchi() : FrameWindow(impostazione()) {
     using namespace controls;
     using namespace celle;
-    QLabel* descrizione = label(this, QStringLiteral("Label1"),
-                                QStringLiteral("Finestra per ripartire in blocchi e grammi i macronutrienti calcolati "
-                                               "con la dieta a zona"),
-                                240, 120, 9135, 615);
+    QLabel* descrizione =
+        label(this, QStringLiteral("Label1"),
+              QStringLiteral("Finestra per ripartire in blocchi e grammi i macronutrienti calcolati "
+                             "con la dieta a zona"),
+              240, 120, 9135, 615);
     descrizione->setFont(twips::sansFont(12, true));
 
-    QGroupBox* elementi = frame(this, QStringLiteral("Frame1"), QStringLiteral("Elementi per elaborare i menu"), 120,
-                                840, 6975, 4455);
+    QGroupBox* elementi = frame(this, QStringLiteral("Frame1"),
+                                QStringLiteral("Elementi per elaborare i menu"), 120, 840, 6975, 4455);
     elementi->setFont(twips::sansFont(8.25, true));
     setForeColor(elementi, DarkBlue);
 
     didascalia(elementi, QStringLiteral("Label2"), QStringLiteral("kcal totali giornaliere"), 120, 240, 1815);
     totale = valore(elementi, QStringLiteral("totale"), 120, 525, 1815);
-    calor = button(elementi, QStringLiteral("calor"), QStringLiteral("ricalcola calorie"), 120, 900, 1815, 375);
+    calor =
+        button(elementi, QStringLiteral("calor"), QStringLiteral("ricalcola calorie"), 120, 900, 1815, 375);
     didascalia(elementi, QStringLiteral("Label3"), QStringLiteral("macronutrienti"), 2160, 240, 1455);
     didascalia(elementi, QStringLiteral("Label4"), QStringLiteral("blocchi totali"), 3660, 240, 1215)
-        ->setToolTip(QStringLiteral("ogni blocco corrisponde a 7 gr. di proteine, 9 gr. di carboidrati e 3 gr. di "
-                                    "grassi"));
+        ->setToolTip(
+            QStringLiteral("ogni blocco corrisponde a 7 gr. di proteine, 9 gr. di carboidrati e 3 gr. di "
+                           "grassi"));
     const char* nutrienti[] = {"proteine ", "carboidrati ", "grassi "};
     QLabel** totali[] = {&b1, &b2, &b3};
     for (int i = 0; i < 3; ++i) {
         const int top = 525 + i * 285;
-        didascalia(elementi, QStringLiteral("Label%1").arg(5 + i), QString::fromLatin1(nutrienti[i]), 2160, top, 1455,
-                   Destra);
+        didascalia(elementi, QStringLiteral("Label%1").arg(5 + i), QString::fromLatin1(nutrienti[i]), 2160,
+                   top, 1455, Destra);
         *totali[i] = valore(elementi, QStringLiteral("b%1").arg(i + 1), 3660, top, 1215);
     }
 
@@ -81,8 +88,8 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
     const int sinistraGrammi[] = {2520, 3540, 4560};
     const char* grammi[] = {"proteine", "carboidrati", "grassi"};
     for (int c = 0; c < 3; ++c)
-        didascalia(elementi, QStringLiteral("Label%1").arg(8 + c), QString::fromLatin1(grammi[c]), sinistraGrammi[c],
-                   1560, 975);
+        didascalia(elementi, QStringLiteral("Label%1").arg(8 + c), QString::fromLatin1(grammi[c]),
+                   sinistraGrammi[c], 1560, 975);
     didascalia(elementi, QStringLiteral("Label11"), QStringLiteral("pasti"), sinistraPasto, 1830, 1095);
     didascalia(elementi, QStringLiteral("Label12"), QStringLiteral("blocchi"), sinistraBlocchi, 1830, 855);
     didascalia(elementi, QStringLiteral("Label13"), QStringLiteral("grammi"), sinistraGrammi[0], 1830, 3015);
@@ -90,32 +97,35 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
     const QIcon icona = croce();
     for (int i = 1; i <= 6; ++i) {
         const int top = 2100 + (i - 1) * 300;
-        delriga[i] = button(elementi, QStringLiteral("delriga(%1)").arg(i), QString(), 120, top - 15, 315, 285);
+        delriga[i] =
+            button(elementi, QStringLiteral("delriga(%1)").arg(i), QString(), 120, top - 15, 315, 285);
         delriga[i]->setIcon(icona);
         delriga[i]->setIconSize(QSize(16, 16));
         connect(delriga[i], &QPushButton::clicked, this, [this, i] { delriga_Click(i); });
-        didascalia(elementi, QStringLiteral("pasto(%1)").arg(i), QString::fromLatin1(pasti[i]), sinistraPasto, top,
-                   1095, Destra);
+        didascalia(elementi, QStringLiteral("pasto(%1)").arg(i), QString::fromLatin1(pasti[i]), sinistraPasto,
+                   top, 1095, Destra);
         bb[i] = valore(elementi, QStringLiteral("bb(%1)").arg(i), sinistraBlocchi, top, 855);
         gr1[i] = valore(elementi, QStringLiteral("gr1(%1)").arg(i), sinistraGrammi[0], top, 975);
         gr2[i] = valore(elementi, QStringLiteral("gr2(%1)").arg(i), sinistraGrammi[1], top, 975);
         gr3[i] = valore(elementi, QStringLiteral("gr3(%1)").arg(i), sinistraGrammi[2], top, 975);
     }
-    didascalia(elementi, QStringLiteral("Label14"), QStringLiteral("totali "), sinistraPasto, 3960, 1095, Destra);
+    didascalia(elementi, QStringLiteral("Label14"), QStringLiteral("totali "), sinistraPasto, 3960, 1095,
+               Destra);
     bbt = valore(elementi, QStringLiteral("bbt"), sinistraBlocchi, 3960, 855);
     gr1t = valore(elementi, QStringLiteral("gr1t"), sinistraGrammi[0], 3960, 975);
     gr2t = valore(elementi, QStringLiteral("gr2t"), sinistraGrammi[1], 3960, 975);
     gr3t = valore(elementi, QStringLiteral("gr3t"), sinistraGrammi[2], 3960, 975);
-    QLabel* consiglio = label(elementi, QStringLiteral("Label15"),
-                              QStringLiteral("Anche se è possibile eliminare qualche pasto dalla dieta si consiglia "
-                                             "di mantenerli come sono elencati: non cancellare almeno la colazione, "
-                                             "il pranzo e la cena."),
-                              5640, 1560, 1215, 2655);
+    QLabel* consiglio =
+        label(elementi, QStringLiteral("Label15"),
+              QStringLiteral("Anche se è possibile eliminare qualche pasto dalla dieta si consiglia "
+                             "di mantenerli come sono elencati: non cancellare almeno la colazione, "
+                             "il pranzo e la cena."),
+              5640, 1560, 1215, 2655);
     setForeColor(consiglio, Black);
 
     QGroupBox* note = frame(this, QStringLiteral("Frame2"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
     Text1 = controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
-                 textfiles::resource(QStringLiteral(":/calculators/notes/blocchi.txt")));
+                           textfiles::resource(QStringLiteral(":/calculators/notes/blocchi.txt")));
 
     connect(calor, &QPushButton::clicked, this, [this] { calor_Click(); });
     // The longest hint of the calculators: at the usual size its third line falls outside the label.
@@ -217,4 +227,6 @@ void blocchi::delriga_Click(int Index) {
     }
 }
 
-void blocchi::calor_Click() { openers::apri(QStringLiteral("azona")); }
+void blocchi::calor_Click() {
+    openers::apri(QStringLiteral("azona"));
+}

@@ -24,14 +24,15 @@ FrameWindow::FrameWindow(const Setup& setup) : HelpBarWindow(setup.name, setup.h
         const bool calc = setup.layout == Layout::Calculator;
         addHelpButtons(setup.tooltips, {120, calc ? 5760 : 5400}, QStringLiteral("guidainlinea"),
                        {calc ? 1200 : 120, 5760, calc ? 1111 : 1095});
-        cmdcomp = button(this, QStringLiteral("cmdcomp"), QStringLiteral("&Composizione"), 7200, 5400, 1095, 375,
-                         QStringLiteral("clicca per visualizzare la finestra Composizione"));
+        cmdcomp = button(this, QStringLiteral("cmdcomp"), QStringLiteral("&Composizione"), 7200, 5400, 1095,
+                         375, QStringLiteral("clicca per visualizzare la finestra Composizione"));
         cmdtab = button(this, QStringLiteral("cmdtab"), QStringLiteral("&Tabella"), 8280, 5400, 1095, 375,
                         QStringLiteral("clicca per visualizzare la finestra Tabella"));
         cmdmenu =
             button(this, QStringLiteral("cmdmenu"), QStringLiteral("&Menu"), 7200, 5760, 1095, 375, menuTip);
         addExitAndHint(setup.tooltips, QStringLiteral("esco"), QStringLiteral("&USCITA"), {8280, 5760}, 5640,
-                       QString(), QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
+                       QString(),
+                       QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
         connect(cmdtab, &QPushButton::clicked, this, [this] { cmdtab_click(); });
         connect(cmdcomp, &QPushButton::clicked, this, [this] { cmdcomp_click(); });
     }
@@ -52,8 +53,14 @@ void FrameWindow::leaveTo(const QString& name) {
     openers::apri(name);
 }
 
-void FrameWindow::cmdmenu_Click() { leaveTo(QStringLiteral("menu")); }
+void FrameWindow::cmdmenu_Click() {
+    leaveTo(QStringLiteral("menu"));
+}
 
-void FrameWindow::cmdtab_click() { leaveTo(QStringLiteral("tabella")); }
+void FrameWindow::cmdtab_click() {
+    leaveTo(QStringLiteral("tabella"));
+}
 
-void FrameWindow::cmdcomp_click() { leaveTo(QStringLiteral("composizione")); }
+void FrameWindow::cmdcomp_click() {
+    leaveTo(QStringLiteral("composizione"));
+}

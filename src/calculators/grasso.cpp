@@ -25,11 +25,14 @@ FrameWindow::Setup impostazione() {
     s.helpLines = {
         QStringLiteral("- Per una donna digitare il peso e scegliere altezza, circonferenza delle anche e "
                        "dell'addome;"),
-        QStringLiteral("- per un uomo scegliere il peso e digitare la circonferenza della vita e quella del polso;"),
+        QStringLiteral(
+            "- per un uomo scegliere il peso e digitare la circonferenza della vita e quella del polso;"),
         QStringLiteral("- prendere ogni misura sulla pelle due o tre volte e usarne la media;"),
-        QStringLiteral("- leggere la massa grassa e la massa magra, in percentuale e in chilogrammi, nelle caselle "
-                       "celesti;"),
-        QStringLiteral("- cliccare su 'dieta zona' per calcolare la dieta a zona con la massa magra della colonna.")};
+        QStringLiteral(
+            "- leggere la massa grassa e la massa magra, in percentuale e in chilogrammi, nelle caselle "
+            "celesti;"),
+        QStringLiteral(
+            "- cliccare su 'dieta zona' per calcolare la dieta a zona con la massa magra della colonna.")};
     return s;
 }
 
@@ -56,47 +59,53 @@ template <class T> std::optional<T> elemento(const std::array<std::optional<T>, 
 
 grasso::grasso() : FrameWindow(impostazione()) {
     using namespace controls;
-    QLabel* descrizione = label(this, QStringLiteral("Label1"),
-                                QStringLiteral("Finestra per valutare, in maniera rapida, la massa grassa in "
-                                               "percentuale e peso del corpo (indispensabile per la dieta 'a zona')"),
-                                240, 120, 9135, 615);
+    QLabel* descrizione =
+        label(this, QStringLiteral("Label1"),
+              QStringLiteral("Finestra per valutare, in maniera rapida, la massa grassa in "
+                             "percentuale e peso del corpo (indispensabile per la dieta 'a zona')"),
+              240, 120, 9135, 615);
     descrizione->setFont(twips::sansFont(12, true));
 
-    QGroupBox* dati = frame(this, QStringLiteral("Frame1"), QStringLiteral("calcolo della massa grassa (dati)"), 120,
-                            840, 6975, 2295);
+    QGroupBox* dati = frame(this, QStringLiteral("Frame1"),
+                            QStringLiteral("calcolo della massa grassa (dati)"), 120, 840, 6975, 2295);
     dati->setFont(twips::sansFont(8.25, true));
     setForeColor(dati, DarkBlue);
-    for (const auto& [name, caption, left] : {std::tuple{"Label2", "donne", 240}, {"Label3", "uomini", 3600}}) {
+    for (const auto& [name, caption, left] :
+         {std::tuple{"Label2", "donne", 240}, {"Label3", "uomini", 3600}}) {
         celle::didascalia(dati, QString::fromLatin1(name), QString::fromLatin1(caption), left, 360, 3135);
     }
     const QString tipPeso = QStringLiteral("peso della persona");
     didascalia(dati, QStringLiteral("Label4"), QStringLiteral("peso (kg) "), tipPeso, 240, 720, 2175);
     pesod = textBox(dati, QStringLiteral("pesod"), 2400, 720, 975, 285);
-    didascalia(dati, QStringLiteral("Label5"), QStringLiteral("altezza (cm) "), QStringLiteral("altezza della persona"),
-               240, 1080, 2175);
+    didascalia(dati, QStringLiteral("Label5"), QStringLiteral("altezza (cm) "),
+               QStringLiteral("altezza della persona"), 240, 1080, 2175);
     altezza = lista(dati, QStringLiteral("altezza"), 2400, 1080);
     didascalia(dati, QStringLiteral("Label6"), QStringLiteral("circonferenza anche (cm) "),
                QStringLiteral("circonferenza delle anche misurata nel punto più largo"), 240, 1440, 2175);
     anche = lista(dati, QStringLiteral("anche"), 2400, 1440);
-    didascalia(dati, QStringLiteral("Label7"), QStringLiteral("circonferenza addome (cm) "),
-               QStringLiteral("circonferenza della vita all'altezza dell'ombelico (non nel punto più stretto)"), 240,
-               1800, 2175);
+    didascalia(
+        dati, QStringLiteral("Label7"), QStringLiteral("circonferenza addome (cm) "),
+        QStringLiteral("circonferenza della vita all'altezza dell'ombelico (non nel punto più stretto)"), 240,
+        1800, 2175);
     addome = lista(dati, QStringLiteral("addome"), 2400, 1800);
     didascalia(dati, QStringLiteral("Label8"), QStringLiteral("peso (kg) "), tipPeso, 3600, 720, 2175);
     peso = lista(dati, QStringLiteral("peso"), 5760, 720);
     didascalia(dati, QStringLiteral("Label9"), QStringLiteral("circonferenza vita (cm) "),
-               QStringLiteral("circonferenza della vita misurata all'altezza dell'ombelico"), 3600, 1080, 2175);
+               QStringLiteral("circonferenza della vita misurata all'altezza dell'ombelico"), 3600, 1080,
+               2175);
     vitino = textBox(dati, QStringLiteral("vitino"), 5760, 1080, 975, 285);
-    didascalia(dati, QStringLiteral("Label10"), QStringLiteral("circonferenza polso (cm) "),
-               QStringLiteral("circonferenza del polso della mano dominante nel punto in cui questo si piega"), 3600,
-               1440, 2175);
+    didascalia(
+        dati, QStringLiteral("Label10"), QStringLiteral("circonferenza polso (cm) "),
+        QStringLiteral("circonferenza del polso della mano dominante nel punto in cui questo si piega"), 3600,
+        1440, 2175);
     polso = textBox(dati, QStringLiteral("polso"), 5760, 1440, 975, 285);
 
-    QGroupBox* esiti = frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati del calcolo"), 120, 3240,
-                             6975, 2055);
+    QGroupBox* esiti =
+        frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati del calcolo"), 120, 3240, 6975, 2055);
     esiti->setFont(twips::sansFont(8.25, true));
     setForeColor(esiti, DarkBlue);
-    for (const auto& [name, caption, left] : {std::tuple{"Label11", "donne", 4800}, {"Label12", "uomini", 5760}}) {
+    for (const auto& [name, caption, left] :
+         {std::tuple{"Label11", "donne", 4800}, {"Label12", "uomini", 5760}}) {
         celle::didascalia(esiti, QString::fromLatin1(name), QString::fromLatin1(caption), left, 240, 975);
     }
     struct Riga {
@@ -108,13 +117,14 @@ grasso::grasso() : FrameWindow(impostazione()) {
         const char* nomeUomini;
     };
     const Riga righe[] = {
-        {"massa grassa in percentuale del peso del corpo (%) ", "percentuale", &mgrassad, "mgrassad", &mgrassau,
-         "mgrassau"},
+        {"massa grassa in percentuale del peso del corpo (%) ", "percentuale", &mgrassad, "mgrassad",
+         &mgrassau, "mgrassau"},
         {"massa magra in percentuale del peso del corpo (%) ", "percentuale", &mmagrad, "mmagrad", &mmagrau,
          "mmagrau"},
         {"peso totale della massa grassa (kg) ", "valore assoluto", &grassokgd, "grassokgd", &grassokgu,
          "grassokgu"},
-        {"peso totale della massa magra (kg) ", "valore assoluto", &magrokgd, "magrokgd", &magrokgu, "magrokgu"},
+        {"peso totale della massa magra (kg) ", "valore assoluto", &magrokgd, "magrokgd", &magrokgu,
+         "magrokgu"},
     };
     int top = 600;
     int numero = 13;
@@ -136,7 +146,7 @@ grasso::grasso() : FrameWindow(impostazione()) {
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
     Text1 = controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
-                 textfiles::resource(QStringLiteral(":/calculators/notes/grasso.txt")));
+                           textfiles::resource(QStringLiteral(":/calculators/notes/grasso.txt")));
 
     connect(pesod, &QLineEdit::textChanged, this, [this] { pesod_change(); });
     connect(vitino, &QLineEdit::textChanged, this, [this] { vitino_change(); });
@@ -184,11 +194,17 @@ void grasso::riempilista(QComboBox* lista, std::span<const TabelleGrasso::Voce> 
     lista->setCurrentIndex(-1);
 }
 
-void grasso::riempianche() { riempilista(anche, TabelleGrasso::vociAnche(), tabelle.costanteanche); }
+void grasso::riempianche() {
+    riempilista(anche, TabelleGrasso::vociAnche(), tabelle.costanteanche);
+}
 
-void grasso::riempiaddome() { riempilista(addome, TabelleGrasso::vociAddome(), tabelle.costanteaddome); }
+void grasso::riempiaddome() {
+    riempilista(addome, TabelleGrasso::vociAddome(), tabelle.costanteaddome);
+}
 
-void grasso::riempialtezza() { riempilista(altezza, TabelleGrasso::vociAltezza(), tabelle.costantealtezza); }
+void grasso::riempialtezza() {
+    riempilista(altezza, TabelleGrasso::vociAltezza(), tabelle.costantealtezza);
+}
 
 void grasso::riempipeso() {
     const QSignalBlocker blocker(peso);
@@ -215,13 +231,21 @@ void grasso::riempicolonne(int prima, int ultima) {
     }
 }
 
-void grasso::riempitabella1() { riempicolonne(1, 10); }
+void grasso::riempitabella1() {
+    riempicolonne(1, 10);
+}
 
-void grasso::riempitabella2() { riempicolonne(11, 20); }
+void grasso::riempitabella2() {
+    riempicolonne(11, 20);
+}
 
-void grasso::riempitabella3() { riempicolonne(21, 30); }
+void grasso::riempitabella3() {
+    riempicolonne(21, 30);
+}
 
-void grasso::riempitabella4() { riempicolonne(31, 37); }
+void grasso::riempitabella4() {
+    riempicolonne(31, 37);
+}
 
 void grasso::anche_Click() {
     indiceanche = anche->currentIndex() + 1;
@@ -263,14 +287,18 @@ void grasso::peso_Change() {
     peso_Click();
 }
 
-void grasso::pesod_change() { calcolagrasso(); }
+void grasso::pesod_change() {
+    calcolagrasso();
+}
 
 void grasso::vitino_change() {
     differenza = num::leading(vitino->text()) - num::leading(polso->text());
     calcolagrasso();
 }
 
-void grasso::polso_change() { vitino_change(); }
+void grasso::polso_change() {
+    vitino_change();
+}
 
 void grasso::calcolagrasso() {
     assurdi->clear();
@@ -280,9 +308,10 @@ void grasso::calcolagrasso() {
     try {
         // Women: hips plus abdomen, less height; a list with nothing chosen adds 0.
         const double ancheaddome = elemento(tabelle.costanteanche, indiceanche).value_or(0) +
-                                    elemento(tabelle.costanteaddome, indiceaddome).value_or(0);
+                                   elemento(tabelle.costanteaddome, indiceaddome).value_or(0);
         mgrassad->setText(testo(
-            intFloor((ancheaddome - elemento(tabelle.costantealtezza, indicealtezza).value_or(0)) * 100 + 0.5) /
+            intFloor((ancheaddome - elemento(tabelle.costantealtezza, indicealtezza).value_or(0)) * 100 +
+                     0.5) /
             100));
         mmagrad->setText(testo(100 - parse(mgrassad->text())));
         if (num::leading(pesod->text()) != 0) {

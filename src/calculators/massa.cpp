@@ -18,24 +18,27 @@ FrameWindow::Setup impostazione() {
     s.tooltips = FrameWindow::Tooltips::Cliccare;
     s.hint = QStringLiteral(
         "digita i dati del peso e dell'altezza per controllare l'indice di massa corporea corrispondente");
-    s.helpLines = {QStringLiteral("- Digitare il peso del corpo espresso in chilogrammi;"),
-                   QStringLiteral("- digitare l'altezza, espressa in centimetri, della persona;"),
-                   QStringLiteral("- visualizzare il risultato confrontandolo con la tabella di riferimento;"),
-                   QStringLiteral("- leggere le note esplicative dell'indice di massa corporea.")};
+    s.helpLines = {
+        QStringLiteral("- Digitare il peso del corpo espresso in chilogrammi;"),
+        QStringLiteral("- digitare l'altezza, espressa in centimetri, della persona;"),
+        QStringLiteral("- visualizzare il risultato confrontandolo con la tabella di riferimento;"),
+        QStringLiteral("- leggere le note esplicative dell'indice di massa corporea.")};
     return s;
 }
 } // namespace
 
 massa::massa() : FrameWindow(impostazione()) {
     using namespace controls;
-    QLabel* title = label(this, QStringLiteral("Label1"),
-                          QStringLiteral("Finestra per valutare, in maniera rapida, la tipologia della forma del "
-                                         "corpo mediante l'Indice di Massa Corporea"),
-                          240, 120, 9135, 615);
+    QLabel* title =
+        label(this, QStringLiteral("Label1"),
+              QStringLiteral("Finestra per valutare, in maniera rapida, la tipologia della forma del "
+                             "corpo mediante l'Indice di Massa Corporea"),
+              240, 120, 9135, 615);
     title->setFont(twips::sansFont(12, true));
 
-    QGroupBox* calcolo = frame(this, QStringLiteral("Frame1"),
-                               QStringLiteral("calcolo dell'indice di massa corporea (BMI)"), 120, 840, 6975, 1575);
+    QGroupBox* calcolo =
+        frame(this, QStringLiteral("Frame1"), QStringLiteral("calcolo dell'indice di massa corporea (BMI)"),
+              120, 840, 6975, 1575);
     setFrameCaption(calcolo, DarkBlue, true);
     struct Row {
         const char* name;
@@ -51,7 +54,8 @@ massa::massa() : FrameWindow(impostazione()) {
     };
     int top = 360;
     for (const Row& row : rows) {
-        QLabel* caption = cell(calcolo, QString::fromLatin1(row.name), QString::fromUtf8(row.caption), 240, top, 3135, 315);
+        QLabel* caption =
+            cell(calcolo, QString::fromLatin1(row.name), QString::fromUtf8(row.caption), 240, top, 3135, 315);
         caption->setToolTip(QString::fromUtf8(row.tip));
         caption->setFont(twips::sansFont(8.25));
         setForeColor(caption, Black);
@@ -63,13 +67,13 @@ massa::massa() : FrameWindow(impostazione()) {
     indicemassa->setFocusPolicy(Qt::ClickFocus);
     setBackColor(indicemassa, Cyan);
     label(calcolo, QStringLiteral("Label5"),
-          QStringLiteral("L'indice è dato dal peso in kg. diviso l'altezza in metri al quadrato."), 5160, 360, 1695,
-          1095);
+          QStringLiteral("L'indice è dato dal peso in kg. diviso l'altezza in metri al quadrato."), 5160, 360,
+          1695, 1095);
 
-    QGroupBox* tabella = frame(this, QStringLiteral("Frame2"), QStringLiteral("Tabella di riferimento"), 120, 2760,
-                               6975, 2535);
-    const QStringList headers{QStringLiteral("n."), QStringLiteral("tipologia"), QStringLiteral("classe di obesità"),
-                              QStringLiteral("BMI (Body Mass Index)")};
+    QGroupBox* tabella = frame(this, QStringLiteral("Frame2"), QStringLiteral("Tabella di riferimento"), 120,
+                               2760, 6975, 2535);
+    const QStringList headers{QStringLiteral("n."), QStringLiteral("tipologia"),
+                              QStringLiteral("classe di obesità"), QStringLiteral("BMI (Body Mass Index)")};
     const QStringList headerTips{QString(), QStringLiteral("tipologia di fisico"),
                                  QStringLiteral("classe dell'eventuale obesità"),
                                  QStringLiteral("indice di massa corporeo corrispondente")};
@@ -88,11 +92,11 @@ massa::massa() : FrameWindow(impostazione()) {
                                {"obesità grave", "III", "oltre 40,00"}};
     for (int r = 0; r < 6; ++r) {
         const int top = 600 + r * 315;
-        cell(tabella, QStringLiteral("numero(%1)").arg(r + 1), QString::number(r + 1), lefts[0], top, widths[0], 315,
-             Cyan);
+        cell(tabella, QStringLiteral("numero(%1)").arg(r + 1), QString::number(r + 1), lefts[0], top,
+             widths[0], 315, Cyan);
         for (int c = 0; c < 3; ++c) {
-            QLineEdit* box = textBox(tabella, QStringLiteral("riferimento(%1,%2)").arg(r + 1).arg(c + 1), lefts[c + 1],
-                                     top, widths[c + 1], 315);
+            QLineEdit* box = textBox(tabella, QStringLiteral("riferimento(%1,%2)").arg(r + 1).arg(c + 1),
+                                     lefts[c + 1], top, widths[c + 1], 315);
             box->setText(QString::fromUtf8(table[r][c]));
             box->setReadOnly(true);
             box->setAlignment(Qt::AlignCenter);
@@ -101,18 +105,24 @@ massa::massa() : FrameWindow(impostazione()) {
 
     QGroupBox* note = frame(this, QStringLiteral("Frame3"), QStringLiteral("Note:"), 7200, 840, 2175, 4455);
     controls::note(note, QStringLiteral("Text1"), 120, 240, 1935, 4095,
-         textfiles::resource(QStringLiteral(":/calculators/notes/massa.txt")));
+                   textfiles::resource(QStringLiteral(":/calculators/notes/massa.txt")));
 
     connect(peso, &QLineEdit::textChanged, this, [this] { peso_Change(); });
     connect(altezza, &QLineEdit::textChanged, this, [this] { altezza_Change(); });
     setTabOrder(peso, altezza);
 }
 
-void massa::setup() { peso->setFocus(); }
+void massa::setup() {
+    peso->setFocus();
+}
 
-void massa::peso_Change() { calcola(); }
+void massa::peso_Change() {
+    calcola();
+}
 
-void massa::altezza_Change() { calcola(); }
+void massa::altezza_Change() {
+    calcola();
+}
 
 void massa::calcola() {
     if (altezza->text().isEmpty() || peso->text().isEmpty())

@@ -21,7 +21,8 @@ void OpzioneAcapo::paintEvent(QPaintEvent*) {
     const int lato = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
     option.rect = QRect(0, (height() - lato) / 2, lato, lato);
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QRect testo = areaTesto();
     painter.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
@@ -32,4 +33,6 @@ void OpzioneAcapo::paintEvent(QPaintEvent*) {
     }
 }
 
-bool OpzioneAcapo::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool OpzioneAcapo::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}

@@ -3,4 +3,4 @@
 namespace calculators {
 // Makes the calculator windows known to the forms registry.
 void registerForms();
-}
+} // namespace calculators

@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 // Hip, abdomen and height items as the lists show them, with the constant of each.
 const TabelleGrasso::Voce ancheDati[] = {
     {"76,2", 33.48}, {"77,4", 33.83}, {"78,7", 34.87}, {"80", 35.22},
@@ -187,18 +188,29 @@ const qint16 uominiDati[] = {
     3, 4, 5, 5, 6, 7, 8, 9, 9, 10, 11, 12, 12, 13, 14, 15, 16, 16, 17, 18, 19, 19, 20, 21, 22, 22, 23, 24, 25,
     26, 26, 27, 28, 29, 29, 30, 31, 32, 33, 33, 34, 35, 36, 36, 37, 38, 39, 39, 40, 41, 42, 43,
 };
+// clang-format on
 
 } // namespace
 
-std::span<const TabelleGrasso::Voce> TabelleGrasso::vociAnche() { return ancheDati; }
+std::span<const TabelleGrasso::Voce> TabelleGrasso::vociAnche() {
+    return ancheDati;
+}
 
-std::span<const TabelleGrasso::Voce> TabelleGrasso::vociAddome() { return addomeDati; }
+std::span<const TabelleGrasso::Voce> TabelleGrasso::vociAddome() {
+    return addomeDati;
+}
 
-std::span<const TabelleGrasso::Voce> TabelleGrasso::vociAltezza() { return altezzaDati; }
+std::span<const TabelleGrasso::Voce> TabelleGrasso::vociAltezza() {
+    return altezzaDati;
+}
 
-std::span<const qint16> TabelleGrasso::vociPeso() { return pesiDati; }
+std::span<const qint16> TabelleGrasso::vociPeso() {
+    return pesiDati;
+}
 
-std::span<const qint16> TabelleGrasso::valoriSoglie() { return soglieDati; }
+std::span<const qint16> TabelleGrasso::valoriSoglie() {
+    return soglieDati;
+}
 
 TabelleGrasso::Tratto TabelleGrasso::trattoRiga(int riga) {
     if (riga < 1 || riga > Righe)

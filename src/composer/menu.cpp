@@ -15,11 +15,12 @@ FinestraPrincipale::Setup impostazione() {
     s.caption = QStringLiteral("Zelvo: elaborazione dei menu (per una dieta mediterranea)");
     s.hint = QStringLiteral("scegli lo schema dietetico, apri un calcolatore o un approfondimento");
     s.hintTooltip = QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati");
-    s.helpLines = {QStringLiteral("- Scegliere lo schema dietetico con i quattro pulsanti in alto;"),
-                   QStringLiteral("- confrontare le percentuali di energia consigliate per glucidi, lipidi e protidi;"),
-                   QStringLiteral("- cliccare su un'intestazione di colonna per leggere l'approfondimento;"),
-                   QStringLiteral("- usare i calcolatori per indice di massa corporea, metabolismo, pesi ideali e "
-                                  "grasso corporeo.")};
+    s.helpLines = {
+        QStringLiteral("- Scegliere lo schema dietetico con i quattro pulsanti in alto;"),
+        QStringLiteral("- confrontare le percentuali di energia consigliate per glucidi, lipidi e protidi;"),
+        QStringLiteral("- cliccare su un'intestazione di colonna per leggere l'approfondimento;"),
+        QStringLiteral("- usare i calcolatori per indice di massa corporea, metabolismo, pesi ideali e "
+                       "grasso corporeo.")};
     s.views = {{QStringLiteral("tabella"), QStringLiteral("Tabella")},
                {QStringLiteral("composizione"), QStringLiteral("Composizione")}};
     s.headings = {{QStringLiteral("alimento"), QStringLiteral("alimentari"),
@@ -43,9 +44,10 @@ menu::menu() : FinestraPrincipale(impostazione()) {
     using namespace controls;
     // Both frames are as tall as the schemes with the energy shares below them need.
     constexpr int FrameHeight = 1695;
-    QGroupBox* schemi = frame(this, QStringLiteral("Frame1"), QStringLiteral("schema dietetico"), 120, Top + 960, 5415,
-                              FrameHeight);
-    const char* captions[] = {"", "dieta &mediterranea", "dieta &italiana", "dieta a &zona", "b&locchi a zona"};
+    QGroupBox* schemi = frame(this, QStringLiteral("Frame1"), QStringLiteral("schema dietetico"), 120,
+                              Top + 960, 5415, FrameHeight);
+    const char* captions[] = {"", "dieta &mediterranea", "dieta &italiana", "dieta a &zona",
+                              "b&locchi a zona"};
     const char* tips[] = {"", "schema per una dieta mediterranea", "schema per una dieta italiana",
                           "schema per una dieta a zona: calcola prima il grasso corporeo",
                           "schema per una dieta a zona: ripartizione in blocchi"};
@@ -61,30 +63,33 @@ menu::menu() : FinestraPrincipale(impostazione()) {
     }
     const char* shares[] = {"", "glucidi %", "lipidi %", "protidi %"};
     for (int i = 1; i <= 3; ++i) {
-        cell(schemi, QStringLiteral("Label%1").arg(i + 10), QString::fromUtf8(shares[i]), 120 + (i - 1) * 1800, 1260,
-             870, 315);
-        consigliato[i] = cell(schemi, QStringLiteral("consigliato(%1)").arg(i), QString(), 1020 + (i - 1) * 1800, 1260,
-                              675, 315, Cyan);
+        cell(schemi, QStringLiteral("Label%1").arg(i + 10), QString::fromUtf8(shares[i]),
+             120 + (i - 1) * 1800, 1260, 870, 315);
+        consigliato[i] = cell(schemi, QStringLiteral("consigliato(%1)").arg(i), QString(),
+                              1020 + (i - 1) * 1800, 1260, 675, 315, Cyan);
         consigliato[i]->setToolTip(QStringLiteral("percentuale di energia consigliata"));
     }
 
-    QGroupBox* calcoli = frame(this, QStringLiteral("Frame2"), QStringLiteral("calcolatori"), 5640, Top + 960, 3735,
-                               FrameHeight);
+    QGroupBox* calcoli = frame(this, QStringLiteral("Frame2"), QStringLiteral("calcolatori"), 5640, Top + 960,
+                               3735, FrameHeight);
     const Opener openers[] = {
         {QStringLiteral("&BMI"), QStringLiteral("massa"), QStringLiteral("indice di massa corporea")},
-        {QStringLiteral("BM&R"), QStringLiteral("basale"), QStringLiteral("metabolismo basale e dispendio giornaliero")},
+        {QStringLiteral("BM&R"), QStringLiteral("basale"),
+         QStringLiteral("metabolismo basale e dispendio giornaliero")},
         {QStringLiteral("&pesi ideali"), QStringLiteral("pesi"), QStringLiteral("tabella dei pesi ideali")},
-        {QStringLiteral("grasso &corporeo"), QStringLiteral("grasso"), QStringLiteral("grasso corporeo e massa magra")},
+        {QStringLiteral("grasso &corporeo"), QStringLiteral("grasso"),
+         QStringLiteral("grasso corporeo e massa magra")},
     };
     for (int i = 1; i <= 4; ++i)
         calcolatori[i] = apertura(calcoli, QStringLiteral("calcolatore(%1)").arg(i), openers[i - 1],
                                   120 + ((i - 1) % 2) * 1800, 300 + ((i - 1) / 2) * 480, 1695, 375);
 
-    QLabel* nota = label(this, QStringLiteral("Label20"),
-                         QStringLiteral("In questa edizione la finestra Menu sceglie lo schema dietetico e apre i "
-                                        "calcolatori, gli approfondimenti e la guida; la composizione dei menu non "
-                                        "ne fa parte."),
-                         120, Top + 2760, 9255, 735);
+    QLabel* nota =
+        label(this, QStringLiteral("Label20"),
+              QStringLiteral("In questa edizione la finestra Menu sceglie lo schema dietetico e apre i "
+                             "calcolatori, gli approfondimenti e la guida; la composizione dei menu non "
+                             "ne fa parte."),
+              120, Top + 2760, 9255, 735);
     nota->setFont(twips::sansFont(9.75));
 }
 

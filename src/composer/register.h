@@ -3,4 +3,4 @@
 namespace composer {
 // Makes the composer's window known to the forms registry.
 void registerForms();
-}
+} // namespace composer

@@ -22,10 +22,11 @@ FinestraPrincipale::Setup impostazione() {
 } // namespace
 
 composizione::composizione() : FinestraPrincipale(impostazione()) {
-    QLabel* nota = controls::label(this, QStringLiteral("Label20"),
-                                   QStringLiteral("In questa edizione la finestra Composizione apre gli "
-                                                  "approfondimenti e la guida; la griglia della composizione degli "
-                                                  "alimenti non ne fa parte."),
-                                   120, Top + 1080, 9255, 735);
+    QLabel* nota =
+        controls::label(this, QStringLiteral("Label20"),
+                        QStringLiteral("In questa edizione la finestra Composizione apre gli "
+                                       "approfondimenti e la guida; la griglia della composizione degli "
+                                       "alimenti non ne fa parte."),
+                        120, Top + 1080, 9255, 735);
     nota->setFont(twips::sansFont(9.75));
 }

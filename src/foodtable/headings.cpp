@@ -7,8 +7,9 @@ std::vector<FinestraPrincipale::Opener> intestazioni(bool composizione) {
         return FinestraPrincipale::Opener{QString::fromUtf8(caption), QString::fromLatin1(target),
                                           QStringLiteral("clicca per un approfondimento")};
     };
-    std::vector<FinestraPrincipale::Opener> list{opener("alimento", "alimentari"), opener("protidi", "appprotidi"),
-                                                 opener("lipidi", "applipidi"), opener("glucidi", "appglucidi")};
+    std::vector<FinestraPrincipale::Opener> list{
+        opener("alimento", "alimentari"), opener("protidi", "appprotidi"), opener("lipidi", "applipidi"),
+        opener("glucidi", "appglucidi")};
     if (composizione) {
         list.push_back(opener("calcio", "appcalcio"));
         list.push_back(opener("fosforo", "appfosforo"));

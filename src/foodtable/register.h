@@ -3,4 +3,4 @@
 namespace foodtable {
 // Makes the food-table window and the composition view known to the forms registry.
 void registerForms();
-}
+} // namespace foodtable

@@ -14,11 +14,17 @@
 
 namespace controls {
 
-QColor bgr(quint32 value) { return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)); }
+QColor bgr(quint32 value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
 
-void mark(QWidget* widget) { widget->setProperty("zelvoControl", true); }
+void mark(QWidget* widget) {
+    widget->setProperty("zelvoControl", true);
+}
 
-bool isMarked(const QWidget* widget) { return widget->property("zelvoControl").toBool(); }
+bool isMarked(const QWidget* widget) {
+    return widget->property("zelvoControl").toBool();
+}
 
 void setBackColor(QWidget* widget, quint32 bgr) {
     QPalette palette = widget->palette();
@@ -57,8 +63,8 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, int 
     return widget;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                    int height, const QString& tooltip) {
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QString& tooltip) {
     auto* widget = placed(new QPushButton(caption, parent), name, left, top, width, height);
     if (!tooltip.isEmpty())
         widget->setToolTip(tooltip);
@@ -89,7 +95,8 @@ QPlainTextEdit* note(QWidget* parent, const QString& name, int left, int top, in
     QPlainTextEdit* widget = memo(parent, name, left, top, width, height);
     QStringList paragraphs;
     QStringList current;
-    for (const QString& line : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'))) {
+    for (const QString& line :
+         QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'))) {
         if (line.trimmed().isEmpty()) {
             if (!current.isEmpty())
                 paragraphs << current.join(QLatin1Char(' '));
@@ -158,15 +165,17 @@ void leaveUnchosen(QComboBox* box) {
 namespace {
 // The frame's line runs through the middle of its caption, as the classic frames draw it, so controls placed
 // just below the caption stand inside the frame rather than on its line.
-const QString frameStyle = QStringLiteral(
-    "QGroupBox { border: 2px groove palette(mid); border-radius: 0px; margin-top: 0.55em; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0px 2px; }");
+const QString frameStyle =
+    QStringLiteral("QGroupBox { border: 2px groove palette(mid); border-radius: 0px; margin-top: 0.55em; }"
+                   "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; "
+                   "padding: 0px 2px; }");
 } // namespace
 
 void setFrameCaption(QGroupBox* frame, quint32 bgr, bool bold) {
     const QString weight = bold ? QStringLiteral("font-weight: bold;") : QString();
-    frame->setStyleSheet(frameStyle + QStringLiteral("QGroupBox::title { color: %1; %2 }")
-                                          .arg(controls::bgr(bgr).name(), weight));
+    frame->setStyleSheet(
+        frameStyle +
+        QStringLiteral("QGroupBox::title { color: %1; %2 }").arg(controls::bgr(bgr).name(), weight));
     QFont font = frame->font();
     font.setBold(bold);
     frame->setFont(font);
@@ -260,8 +269,9 @@ protected:
 };
 
 // On an X server with no window manager nobody hands the keyboard on when the active window closes (a message
-// box, a dialog, a window that hides itself): it goes to the screen and the program no longer hears a key. The
-// program's window shown or activated last before it takes the keyboard back, as a window manager would give it.
+// box, a dialog, a window that hides itself): it goes to the screen and the program no longer hears a key.
+// The program's window shown or activated last before it takes the keyboard back, as a window manager would
+// give it.
 class KeyboardReturns : public QObject {
 public:
     using QObject::QObject;

@@ -2,12 +2,12 @@
 
 #include <QColor>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QGroupBox>
 #include <QString>
 
 // Building the classic controls: each one named, placed in twips and marked for clsResize.
@@ -35,8 +35,8 @@ void setForeColor(QWidget* widget, quint32 bgr);
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
               int height);
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                    int height, const QString& tooltip = QString());
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QString& tooltip = QString());
 QLineEdit* textBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
 QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, int width, int height,
                      const QString& text = QString());

@@ -54,7 +54,9 @@ bool loadItalianTexts() {
 void setSaveFileNameAnswer(std::function<SaveAnswer(const QFileDialog&)> answer) {
     saveAnswer() = std::move(answer);
 }
-void setPrintAnswer(std::function<bool(QTextDocument*)> answer) { printAnswer() = std::move(answer); }
+void setPrintAnswer(std::function<bool(QTextDocument*)> answer) {
+    printAnswer() = std::move(answer);
+}
 
 QString completeFileName(const QString& typed, const QString& filters, const QString& selectedFilter) {
     QString name = typed;

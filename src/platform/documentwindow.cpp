@@ -103,11 +103,11 @@ void DocumentWindow::scheduleRender() {
     });
 }
 
-// A long table costs most of the time to show a printout in laying it out, so it is laid out once: the view takes
-// the document as built (no HTML round trip), not laid out yet (a null page size defers layout until the view
-// gives its width), and with the vertical scroll bar already in place, which a long document needs anyway;
-// otherwise the view lays it out at its full width first and again when the bar appears. A short document loses
-// the bar once laid out and is laid out again, which costs little.
+// A long table costs most of the time to show a printout in laying it out, so it is laid out once: the view
+// takes the document as built (no HTML round trip), not laid out yet (a null page size defers layout until
+// the view gives its width), and with the vertical scroll bar already in place, which a long document needs
+// anyway; otherwise the view lays it out at its full width first and again when the bar appears. A short
+// document loses the bar once laid out and is laid out again, which costs little.
 void DocumentWindow::render() {
     setWindowTitle(topic(*document_) + QStringLiteral(" - Zelvo"));
     std::unique_ptr<QTextDocument> rendered = document_->toTextDocument();

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHideEvent>
 #include <QHash>
+#include <QHideEvent>
 #include <QPointer>
 #include <QTimer>
 #include <vector>
@@ -68,9 +68,13 @@ std::vector<Entry>::iterator findEntry(const QString& name) {
 
 } // namespace
 
-void registerForm(const QString& name, Factory factory) { factories().insert(name, std::move(factory)); }
+void registerForm(const QString& name, Factory factory) {
+    factories().insert(name, std::move(factory));
+}
 
-bool isRegistered(const QString& name) { return factories().contains(name); }
+bool isRegistered(const QString& name) {
+    return factories().contains(name);
+}
 
 QStringList registeredNames() {
     QStringList names = factories().keys();
@@ -83,7 +87,9 @@ Form* find(const QString& name) {
     return it == loaded().end() ? nullptr : it->form.data();
 }
 
-bool isLoaded(const QString& name) { return find(name) != nullptr; }
+bool isLoaded(const QString& name) {
+    return find(name) != nullptr;
+}
 
 Form* load(const QString& name) {
     if (Form* existing = find(name))
@@ -138,7 +144,9 @@ QStringList loadedNames() {
     return names;
 }
 
-void setQuitWhenNoWindowVisible(bool quit) { quitWhenNothingVisible = quit; }
+void setQuitWhenNoWindowVisible(bool quit) {
+    quitWhenNothingVisible = quit;
+}
 
 void quitIfNothingVisible() {
     if (!quitWhenNothingVisible)

@@ -49,7 +49,9 @@ Form* find(const QString& name);
 QStringList loadedNames();
 
 // Typed access to a window, loading it without showing it when needed.
-template <class T> T* get(const QString& name) { return qobject_cast<T*>(load(name)); }
+template <class T> T* get(const QString& name) {
+    return qobject_cast<T*>(load(name));
+}
 
 // When set (the running program does), the application quits once no window of it is visible.
 void setQuitWhenNoWindowVisible(bool quit);

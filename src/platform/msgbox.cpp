@@ -12,7 +12,9 @@ Answerer& answerer() {
 }
 } // namespace
 
-void setAnswerer(Answerer a) { answerer() = std::move(a); }
+void setAnswerer(Answerer a) {
+    answerer() = std::move(a);
+}
 
 int show(const QString& text, int style, const QString& title) {
     if (answerer())
@@ -25,11 +27,21 @@ int show(const QString& text, int style, const QString& title) {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(shown);
     switch (style & 0x70) {
-    case Critical: box.setIcon(QMessageBox::Critical); break;
-    case Question: box.setIcon(QMessageBox::Question); break;
-    case Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Information: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     if ((style & 0x7) == YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);

@@ -113,7 +113,8 @@ double leading(const QString& raw) {
     // Blanks, tabs and line feeds are skipped anywhere, as the classic reading does.
     QByteArray bytes;
     for (const QChar c : raw) {
-        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+            c == QLatin1Char('\r'))
             continue;
         if (c.unicode() > 127)
             break;
@@ -155,7 +156,9 @@ double leading(const QString& raw) {
     return std::strtod(number.constData(), nullptr);
 }
 
-double intFloor(double value) { return std::floor(value); }
+double intFloor(double value) {
+    return std::floor(value);
+}
 
 double roundHalfUp(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);

@@ -14,9 +14,11 @@ struct Text {
 constexpr Text texts[] = {
     {"QPrintSettingsOutput", "Pages", "Pagine"},
     {"QPrintSettingsOutput",
-     "Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. "
+     "Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a "
+     "hyphen. "
      "E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
-     "Indicare le pagine o gli intervalli separati da virgole; un intervallo è dato da due numeri separati da un "
+     "Indicare le pagine o gli intervalli separati da virgole; un intervallo è dato da due numeri separati "
+     "da un "
      "trattino. Per esempio 3,5-7,9 stampa le pagine 3, 5, 6, 7 e 9."},
     {"QPrintSettingsOutput", "Double Sided Printing", "Stampa fronte/retro"},
     {"QPrintSettingsOutput", "Off", "Disattivata"},
@@ -24,7 +26,8 @@ constexpr Text texts[] = {
     {"QPrintSettingsOutput", "Short side binding", "Rilegatura sul lato corto"},
     {"QPrintDialog", "Invalid Pages Definition", "Pagine indicate non valide"},
     {"QPrintDialog",
-     "%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges "
+     "%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define "
+     "ranges "
      "and make sure ranges do not intersect with each other.",
      "%1 non è scritto correttamente. Separare pagine e intervalli con ',', indicare un intervallo con '-' e "
      "fare in modo che gli intervalli non si sovrappongano."},

@@ -11,7 +11,9 @@ std::function<bool(const QString&)>& opener() {
 }
 } // namespace
 
-void setOpener(std::function<bool(const QString&)> o) { opener() = std::move(o); }
+void setOpener(std::function<bool(const QString&)> o) {
+    opener() = std::move(o);
+}
 
 bool open(const QString& address) {
     if (opener())

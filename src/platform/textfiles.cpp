@@ -6,10 +6,10 @@
 namespace textfiles {
 namespace {
 // Windows-1252 differs from Latin-1 only between 0x80 and 0x9F.
-constexpr char16_t cp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr char16_t cp1252High[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                     0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 std::function<bool(const QString&)>& unreadableFiles() {
     static std::function<bool(const QString&)> unreadable;
@@ -17,7 +17,9 @@ std::function<bool(const QString&)>& unreadableFiles() {
 }
 } // namespace
 
-void setUnreadable(std::function<bool(const QString& path)> unreadable) { unreadableFiles() = std::move(unreadable); }
+void setUnreadable(std::function<bool(const QString& path)> unreadable) {
+    unreadableFiles() = std::move(unreadable);
+}
 
 bool open(QFile& file) {
     if (unreadableFiles() && unreadableFiles()(file.fileName()))

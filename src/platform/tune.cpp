@@ -65,8 +65,8 @@ struct Tune::Engine {
         }
         fluid_synth_t* syn = s ? new_fluid_synth(s) : nullptr;
         const QString font = Tune::soundFontPath();
-        const bool fontOk =
-            syn && !font.isEmpty() && fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
+        const bool fontOk = syn && !font.isEmpty() &&
+                            fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
         {
             std::lock_guard lock(mutex);
             settings = s;
@@ -193,7 +193,9 @@ bool Tune::isRendering() const {
     return engine_->output;
 }
 
-void Tune::renderToBuffer(bool on) { buffer = on; }
+void Tune::renderToBuffer(bool on) {
+    buffer = on;
+}
 
 int Tune::pull(int frames) {
     if (!engine_ || !engine_->buffered)
@@ -227,8 +229,9 @@ QString Tune::soundFontPath() {
         if (QFileInfo(own).isFile())
             return own;
     }
-    for (const char* candidate : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
-                                  "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
+    for (const char* candidate :
+         {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+          "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
         if (QFileInfo(QString::fromLatin1(candidate)).isFile())
             return QString::fromLatin1(candidate);
     return {};

@@ -10,8 +10,12 @@ namespace twips {
 
 constexpr int perPixel = 15;
 
-constexpr int px(int twips) { return (twips + perPixel / 2) / perPixel; }
-constexpr int fromPx(int pixels) { return pixels * perPixel; }
+constexpr int px(int twips) {
+    return (twips + perPixel / 2) / perPixel;
+}
+constexpr int fromPx(int pixels) {
+    return pixels * perPixel;
+}
 
 inline QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));

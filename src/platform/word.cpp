@@ -43,7 +43,9 @@ Cell& Table::cell(int row, int column) {
     return const_cast<Cell&>(std::as_const(*this).cell(row, column));
 }
 
-Range Table::range() { return Range(document_, Range::Kind::WholeTable, 0, this); }
+Range Table::range() {
+    return Range(document_, Range::Kind::WholeTable, 0, this);
+}
 
 Range Table::cellRange(int row, int column) {
     return Range(document_, Range::Kind::TableCell, 0, this, row, column);
@@ -67,9 +69,13 @@ Range::Range(Document* document, Kind kind, int index, Table* table, int row, in
 void Range::setFontSize(double size) {
     switch (kind_) {
     case Kind::EndOfDocument:
-    case Kind::ParagraphObject: document_->objectFontSize_[index_] = size; break;
+    case Kind::ParagraphObject:
+        document_->objectFontSize_[index_] = size;
+        break;
     case Kind::WholeTable:
-    case Kind::TableCell: table_->fontSize = size; break;
+    case Kind::TableCell:
+        table_->fontSize = size;
+        break;
     }
     document_->changed();
 }
@@ -93,7 +99,8 @@ void Range::setText(const QString& text) {
         table_->cell(row_, column_).text = cellText;
         break;
     }
-    case Kind::WholeTable: break;
+    case Kind::WholeTable:
+        break;
     }
     document_->changed();
 }
@@ -106,14 +113,18 @@ QString Range::text() const {
 
 // ---------------------------------------------------------------- documents
 
-Document::Document(Application* application) : application_(application) { blocks_.push_back({}); }
+Document::Document(Application* application) : application_(application) {
+    blocks_.push_back({});
+}
 
 void Document::changed() {
     ++revision_;
     DocumentWindow::documentChanged(this);
 }
 
-Paragraph& Document::openParagraph() { return blocks_.back().paragraph; }
+Paragraph& Document::openParagraph() {
+    return blocks_.back().paragraph;
+}
 
 void Document::closeParagraph() {
     Block next;
@@ -203,7 +214,9 @@ void Document::lineUpTabTables(size_t from) {
     }
 }
 
-Range Document::bookmarkRange(const QString&) { return Range(this, Range::Kind::EndOfDocument, 0); }
+Range Document::bookmarkRange(const QString&) {
+    return Range(this, Range::Kind::EndOfDocument, 0);
+}
 
 ParagraphObject Document::addParagraph(const Range&) {
     if (!openParagraph().runs.empty())
@@ -307,10 +320,14 @@ QString Document::plainText() const {
 namespace {
 Qt::Alignment qtAlignment(int alignment) {
     switch (alignment) {
-    case AlignCenter: return Qt::AlignHCenter;
-    case AlignRight: return Qt::AlignRight;
-    case AlignJustify: return Qt::AlignJustify;
-    default: return Qt::AlignLeft;
+    case AlignCenter:
+        return Qt::AlignHCenter;
+    case AlignRight:
+        return Qt::AlignRight;
+    case AlignJustify:
+        return Qt::AlignJustify;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
@@ -422,8 +439,8 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
                     // paragraph, as in the saved documents.
                     const QString text =
                         shown(table.cell(r, c).text).replace(QLatin1Char('\n'), QChar::LineSeparator);
-                    cellCursor.insertText(text,
-                                          charFormat(table.fontName, table.fontSize, table.autoFormat && r == 1));
+                    cellCursor.insertText(
+                        text, charFormat(table.fontName, table.fontSize, table.autoFormat && r == 1));
                 }
             }
             // The block that follows a table is the next paragraph's.
@@ -455,19 +472,26 @@ namespace {
 // The save failures users meet, in words of the program's own; the system's text is English.
 QString failureReason(int code) {
     switch (code) {
-    case ENOENT: return QStringLiteral("in questa cartella non si possono creare file");
-    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
+    case ENOENT:
+        return QStringLiteral("in questa cartella non si possono creare file");
+    case ENOTDIR:
+        return QStringLiteral("una parte del percorso non è una cartella");
     case EACCES:
-    case EPERM: return QStringLiteral("non si hanno i permessi per scrivere in questa cartella");
-    case EROFS: return QStringLiteral("il disco è di sola lettura");
+    case EPERM:
+        return QStringLiteral("non si hanno i permessi per scrivere in questa cartella");
+    case EROFS:
+        return QStringLiteral("il disco è di sola lettura");
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
         return QStringLiteral("il disco è pieno");
-    case ENAMETOOLONG: return QStringLiteral("il nome del file è troppo lungo");
-    case EISDIR: return QStringLiteral("esiste già una cartella con questo nome");
-    default: return QStringLiteral("scrittura non riuscita");
+    case ENAMETOOLONG:
+        return QStringLiteral("il nome del file è troppo lungo");
+    case EISDIR:
+        return QStringLiteral("esiste già una cartella con questo nome");
+    default:
+        return QStringLiteral("scrittura non riuscita");
     }
 }
 
@@ -487,9 +511,11 @@ QString obstacle(const QString& path) {
     while (!folder.exists() && !folder.isRoot())
         folder = QFileInfo(folder.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("\"%1\" non è una cartella").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return QStringLiteral("\"%1\" non è una cartella")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (folder.absoluteFilePath() != QFileInfo(target.absolutePath()).absoluteFilePath())
-        return QStringLiteral("la cartella \"%1\" non esiste").arg(QDir::toNativeSeparators(target.absolutePath()));
+        return QStringLiteral("la cartella \"%1\" non esiste")
+            .arg(QDir::toNativeSeparators(target.absolutePath()));
     return QString();
 }
 } // namespace
@@ -548,9 +574,13 @@ void Selection::setFontName(const QString& name) {
         doc->setCurrentFontName(name);
 }
 
-void Selection::setFontSize(double size) { fontSize_ = size; }
+void Selection::setFontSize(double size) {
+    fontSize_ = size;
+}
 
-Document* Selection::document() const { return document_ ? document_ : application_->activeDocument(); }
+Document* Selection::document() const {
+    return document_ ? document_ : application_->activeDocument();
+}
 
 void Selection::typeText(const QString& text) {
     Document* doc = document();
@@ -566,9 +596,14 @@ void Selection::setAlignment(int alignment) {
     if (!doc)
         return;
     switch (target_) {
-    case Target::WholeDocument: doc->alignAll(alignment); break;
-    case Target::Column: doc->alignColumn(table_, column_, alignment); break;
-    case Target::InsertionPoint: break;
+    case Target::WholeDocument:
+        doc->alignAll(alignment);
+        break;
+    case Target::Column:
+        doc->alignColumn(table_, column_, alignment);
+        break;
+    case Target::InsertionPoint:
+        break;
     }
 }
 
@@ -632,10 +667,16 @@ std::shared_ptr<Document> Application::sharedDocument(int n) const {
     return documents_[static_cast<size_t>(n - 1)];
 }
 
-void Application::setShowWindows(bool show) { showWindows = show; }
+void Application::setShowWindows(bool show) {
+    showWindows = show;
+}
 
-std::vector<std::shared_ptr<Document>> Application::recentDocuments() { return recent(); }
+std::vector<std::shared_ptr<Document>> Application::recentDocuments() {
+    return recent();
+}
 
-void Application::clearRecentDocuments() { recent().clear(); }
+void Application::clearRecentDocuments() {
+    recent().clear();
+}
 
 } // namespace word

@@ -26,9 +26,12 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
     for (const View& view : setup.views)
         views->addAction(QLatin1Char('&') + view.caption, this, [name = view.name] { openers::apri(name); });
     QMenu* help = barramenu->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("&Sommario della guida"), this, [] { openers::apri(QStringLiteral("sommario")); });
-    help->addAction(QStringLiteral("&Guida alla finestra"), this, [guide = setup.guide] { openers::apri(guide); });
-    help->addAction(QStringLiteral("&Suggerimenti..."), this, [] { openers::apri(QStringLiteral("frmTip")); });
+    help->addAction(QStringLiteral("&Sommario della guida"), this,
+                    [] { openers::apri(QStringLiteral("sommario")); });
+    help->addAction(QStringLiteral("&Guida alla finestra"), this,
+                    [guide = setup.guide] { openers::apri(guide); });
+    help->addAction(QStringLiteral("&Suggerimenti..."), this,
+                    [] { openers::apri(QStringLiteral("frmTip")); });
     help->addAction(QStringLiteral("Supporto &clienti"), this,
                     [] { openers::apri(QStringLiteral("supportoclienti")); });
     help->addAction(QStringLiteral("&Informazioni su Zelvo"), this,
@@ -43,8 +46,10 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
         Toolbar1->addAction(view.caption, this, [name = view.name] { openers::apri(name); });
     Toolbar1->addSeparator();
     Toolbar1->addAction(QStringLiteral("Sommario"), this, [] { openers::apri(QStringLiteral("sommario")); });
-    Toolbar1->addAction(QStringLiteral("Suggerimenti"), this, [] { openers::apri(QStringLiteral("frmTip")); });
-    Toolbar1->addAction(QStringLiteral("Supporto"), this, [] { openers::apri(QStringLiteral("supportoclienti")); });
+    Toolbar1->addAction(QStringLiteral("Suggerimenti"), this,
+                        [] { openers::apri(QStringLiteral("frmTip")); });
+    Toolbar1->addAction(QStringLiteral("Supporto"), this,
+                        [] { openers::apri(QStringLiteral("supportoclienti")); });
     Toolbar1->addAction(QStringLiteral("Informazioni"), this,
                         [] { openers::apri(QStringLiteral("informa")); });
 
@@ -55,18 +60,19 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
                    5640 + Top, setup.hint, setup.hintTooltip);
 
     QGroupBox* colonne = frame(this, QStringLiteral("Frame9"),
-                               QStringLiteral("approfondimenti: clicca su un'intestazione di colonna"), 120, Top + 120,
-                               9255, 735);
+                               QStringLiteral("approfondimenti: clicca su un'intestazione di colonna"), 120,
+                               Top + 120, 9255, 735);
     const int count = static_cast<int>(setup.headings.size());
     const int width = count > 0 ? std::min(1455, 9015 / count) : 0;
     for (int i = 0; i < count; ++i)
-        apertura(colonne, QStringLiteral("intestazione(%1)").arg(i + 1), setup.headings[size_t(i)], 120 + i * width,
-                 300, width - 15, 315);
+        apertura(colonne, QStringLiteral("intestazione(%1)").arg(i + 1), setup.headings[size_t(i)],
+                 120 + i * width, 300, width - 15, 315);
 }
 
-QPushButton* FinestraPrincipale::apertura(QWidget* parent, const QString& name, const Opener& opener, int left,
-                                          int top, int width, int height) {
-    QPushButton* button = controls::button(parent, name, opener.caption, left, top, width, height, opener.tooltip);
+QPushButton* FinestraPrincipale::apertura(QWidget* parent, const QString& name, const Opener& opener,
+                                          int left, int top, int width, int height) {
+    QPushButton* button =
+        controls::button(parent, name, opener.caption, left, top, width, height, opener.tooltip);
     connect(button, &QPushButton::clicked, this, [target = opener.target] { openers::apri(target); });
     return button;
 }

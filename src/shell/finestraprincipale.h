@@ -49,8 +49,8 @@ public:
 
 protected:
     // A button that opens another window by its name.
-    QPushButton* apertura(QWidget* parent, const QString& name, const Opener& opener, int left, int top, int width,
-                          int height);
+    QPushButton* apertura(QWidget* parent, const QString& name, const Opener& opener, int left, int top,
+                          int width, int height);
     virtual void setup() {}
 
     Setup setup_;

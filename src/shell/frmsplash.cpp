@@ -52,15 +52,16 @@ frmSplash::frmSplash() : Form(QString::fromLatin1(Name)) {
     lblnome = controls::label(this, QStringLiteral("lblnome"), QString(), 3000, 600, 3960, 900);
     lblnome->setFont(twips::sansFont(32, true));
     controls::setForeColor(lblnome, 0x00008000);
-    lblsottotitolo = controls::label(this, QStringLiteral("lblsottotitolo"), QString(), 3000, 1560, 3960, 420);
+    lblsottotitolo =
+        controls::label(this, QStringLiteral("lblsottotitolo"), QString(), 3000, 1560, 3960, 420);
     lblsottotitolo->setFont(twips::sansFont(12));
     Label1 = controls::label(this, QStringLiteral("Label1"), QString(), 3000, 2160, 3960, 300);
     Label1->setFont(twips::sansFont(8.25, true));
     Label2 = controls::label(this, QStringLiteral("Label2"), QString(), 360, 3360, 6480, 300);
     Label2->setFont(twips::sansFont(9.75));
     auto* hint = controls::label(this, QStringLiteral("Label3"),
-                                 QStringLiteral("clic per entrare nel programma, un tasto per uscire"), 360, 3780,
-                                 6480, 255);
+                                 QStringLiteral("clic per entrare nel programma, un tasto per uscire"), 360,
+                                 3780, 6480, 255);
     controls::setForeColor(hint, 0x00808080);
     for (QLabel* label : {Image1, lblnome, lblsottotitolo, Label1, Label2, hint})
         label->installEventFilter(this);
@@ -79,7 +80,9 @@ void frmSplash::Form_Load() {
     }
 }
 
-void frmSplash::Form_Unload() { tune_.close(); }
+void frmSplash::Form_Unload() {
+    tune_.close();
+}
 
 void frmSplash::mostramenu() {
     tune_.pause();
@@ -103,7 +106,9 @@ void frmSplash::schermatachiusura() {
     splash->setFocus();
 }
 
-void frmSplash::mousePressEvent(QMouseEvent*) { mostramenu(); }
+void frmSplash::mousePressEvent(QMouseEvent*) {
+    mostramenu();
+}
 
 void frmSplash::keyPressEvent(QKeyEvent* event) {
     // Only a key that types a character, Return or Escape counts: a modifier pressed alone (the Alt of an

@@ -30,8 +30,9 @@ void guidainword() {
 }
 
 void uscita() {
-    const int answer = msgbox::show(QStringLiteral("Vuoi uscire da ") + nomeprogramma + QStringLiteral("?"),
-                                    msgbox::YesNoQuestionDefaultNo, nomeprogramma + QStringLiteral(": ") + sottotitolo);
+    const int answer =
+        msgbox::show(QStringLiteral("Vuoi uscire da ") + nomeprogramma + QStringLiteral("?"),
+                     msgbox::YesNoQuestionDefaultNo, nomeprogramma + QStringLiteral(": ") + sottotitolo);
     if (answer == msgbox::No)
         return;
     // The composer and the daily-requirements page go first, then every other window in load order.
@@ -45,6 +46,8 @@ void uscita() {
     frmSplash::schermatachiusura();
 }
 
-QString cartellaprogramma() { return QCoreApplication::applicationDirPath(); }
+QString cartellaprogramma() {
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace ModZelvo

@@ -26,17 +26,21 @@ void intestazione(const QStringList& lines, int blanks) {
     }
 }
 
-void intestazione(int blanks) { intestazione({nomeprogramma, sottotitolo}, blanks); }
+void intestazione(int blanks) {
+    intestazione({nomeprogramma, sottotitolo}, blanks);
+}
 
 word::ParagraphObject paragrafo(double size, const QString& text) {
-    word::ParagraphObject paragraph = documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));
+    word::ParagraphObject paragraph =
+        documentoword->addParagraph(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")));
     paragraph.range().setFontSize(size);
     paragraph.range().setText(text);
     return paragraph;
 }
 
 word::Table* tabella(int rows, int columns, double size) {
-    tabellaword = documentoword->addTable(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")), rows, columns);
+    tabellaword =
+        documentoword->addTable(documentoword->bookmarkRange(QStringLiteral("\\endofdoc")), rows, columns);
     tabellaword->range().setFontSize(size);
     return tabellaword;
 }

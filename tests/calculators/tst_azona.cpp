@@ -12,7 +12,6 @@
 
 using namespace testsupport;
 
-
 // The zone-diet requirement window: activity clicks on a lean mass handed over as text.
 class TestAzona : public QObject {
     Q_OBJECT
@@ -20,9 +19,8 @@ private:
     azona* w = nullptr;
     void scegli(int indice) { QTest::mouseClick(w->lavoro[indice], Qt::LeftButton); }
     QStringList risultati() const {
-        return {w->gr->text(),     w->grc->text(),   w->grg->text(),   w->calp->text(),
-                w->calc->text(),   w->calg->text(),  w->totale->text(), w->blocp->text(),
-                w->blocc->text(),  w->blocg->text()};
+        return {w->gr->text(),   w->grc->text(),    w->grg->text(),   w->calp->text(),  w->calc->text(),
+                w->calg->text(), w->totale->text(), w->blocp->text(), w->blocc->text(), w->blocg->text()};
     }
 
 private slots:
@@ -40,10 +38,10 @@ private slots:
         QTest::addColumn<QStringList>("attesi");
         QTest::newRow("50, moderate training")
             << "50" << 3 << QStringList{"75", "96", "32", "300", "384", "288", "972", "10,7", "10,7", "10,7"};
-        QTest::newRow("45,3, none") << "45,3" << 1
-                                    << QStringList{"50", "64", "21", "200", "256", "189", "645", "7,1", "7,1", "7"};
-        QTest::newRow("1,2 is enough") << "1,2" << 1
-                                       << QStringList{"1", "1", "0", "4", "4", "0", "8", "0,1", "0,1", "0"};
+        QTest::newRow("45,3, none") << "45,3" << 1 << QStringList{"50",  "64",  "21",  "200", "256",
+                                                                  "189", "645", "7,1", "7,1", "7"};
+        QTest::newRow("1,2 is enough")
+            << "1,2" << 1 << QStringList{"1", "1", "0", "4", "4", "0", "8", "0,1", "0,1", "0"};
         // Protein grams alone: 1,1 to 2,3 g per kg of lean mass by activity.
         const char* grammi[] = {"55", "65", "75", "85", "95", "105", "115"};
         for (int i = 1; i <= 7; ++i)
@@ -109,7 +107,8 @@ private slots:
             QCOMPARE(composer->schemadieta(), 1);
             QTest::mouseClick(w->cmdmenu, Qt::LeftButton);
             QCOMPARE(composer->schemadieta(), 3);
-            QCOMPARE(composer->windowTitle(), QStringLiteral("Zelvo: elaborazione dei menu (per una dieta a zona)"));
+            QCOMPARE(composer->windowTitle(),
+                     QStringLiteral("Zelvo: elaborazione dei menu (per una dieta a zona)"));
             QCOMPARE(composer->consigliato[1]->text(), QStringLiteral("40"));
             QCOMPARE(composer->consigliato[2]->text(), QStringLiteral("30"));
             QCOMPARE(composer->consigliato[3]->text(), QStringLiteral("30"));

@@ -96,23 +96,31 @@ void tst_basale::calcolo_workedExamples_data() {
     const QStringList donnaGiovane{"1,56", "1,64", "1,82"};
     const QStringList uomoAnziano{"1,51", "1,51", "1,51"};
     const QStringList donnaAnziana{"1,56", "1,56", "1,56"};
-    QTest::newRow("uomo 30 anni 70 kg") << true << "30" << "70"
-                                     << "1691" << uomoGiovane << QStringList{"2621", "3010", "3551"};
-    QTest::newRow("uomo 29 anni 70 kg") << true << "29" << "70"
-                                     << "1750" << uomoGiovane << QStringList{"2713", "3115", "3675"};
-    QTest::newRow("donna 25 anni 60 kg") << false << "25" << "60"
-                                     << "1378" << donnaGiovane << QStringList{"2150", "2260", "2508"};
-    QTest::newRow("donna 40 anni 55,5 kg") << false << "40" << "55,5"
-                                     << "1312" << donnaGiovane << QStringList{"2047", "2152", "2388"};
-    QTest::newRow("uomo 60 anni 70 kg") << true << "60" << "70"
-                                     << "1533" << uomoAnziano << QStringList{"2315", "2315", "2315"};
-    QTest::newRow("uomo 75 anni 70 kg") << true << "75" << "70"
-                                     << "1407" << uomoAnziano << QStringList{"2125", "2125", "2125"};
-    QTest::newRow("donna 70 anni 60 kg") << false << "70" << "60"
-                                     << "1240" << donnaAnziana << QStringList{"1934", "1934", "1934"};
+    QTest::newRow("uomo 30 anni 70 kg") << true << "30"
+                                        << "70"
+                                        << "1691" << uomoGiovane << QStringList{"2621", "3010", "3551"};
+    QTest::newRow("uomo 29 anni 70 kg") << true << "29"
+                                        << "70"
+                                        << "1750" << uomoGiovane << QStringList{"2713", "3115", "3675"};
+    QTest::newRow("donna 25 anni 60 kg") << false << "25"
+                                         << "60"
+                                         << "1378" << donnaGiovane << QStringList{"2150", "2260", "2508"};
+    QTest::newRow("donna 40 anni 55,5 kg") << false << "40"
+                                           << "55,5"
+                                           << "1312" << donnaGiovane << QStringList{"2047", "2152", "2388"};
+    QTest::newRow("uomo 60 anni 70 kg") << true << "60"
+                                        << "70"
+                                        << "1533" << uomoAnziano << QStringList{"2315", "2315", "2315"};
+    QTest::newRow("uomo 75 anni 70 kg") << true << "75"
+                                        << "70"
+                                        << "1407" << uomoAnziano << QStringList{"2125", "2125", "2125"};
+    QTest::newRow("donna 70 anni 60 kg") << false << "70"
+                                         << "60"
+                                         << "1240" << donnaAnziana << QStringList{"1934", "1934", "1934"};
     // From 75 the women's own equation: 9,8 x 60 + 624.
-    QTest::newRow("donna 75 anni 60 kg") << false << "75" << "60"
-                                     << "1212" << donnaAnziana << QStringList{"1891", "1891", "1891"};
+    QTest::newRow("donna 75 anni 60 kg") << false << "75"
+                                         << "60"
+                                         << "1212" << donnaAnziana << QStringList{"1891", "1891", "1891"};
 }
 
 void tst_basale::calcolo_workedExamples() {

@@ -52,7 +52,8 @@ private:
     // Every block and gram cell reads as the window's own arithmetic should leave it.
     void verificaTesti(const QString& dove) {
         for (int i = 1; i <= 6; ++i) {
-            QVERIFY2(decimi(w->bb[i]->text()) >= 0, qPrintable(dove + QStringLiteral(": bb ") + w->bb[i]->text()));
+            QVERIFY2(decimi(w->bb[i]->text()) >= 0,
+                     qPrintable(dove + QStringLiteral(": bb ") + w->bb[i]->text()));
             for (const QString& g : grammi(i))
                 QVERIFY2(Interi.match(g).hasMatch(), qPrintable(dove + QStringLiteral(": grammi ") + g));
         }
@@ -92,13 +93,14 @@ private slots:
         QCOMPARE((QStringList{w->b1->text(), w->b2->text(), w->b3->text()}),
                  (QStringList{"10,7", "10,7", "10,7"}));
         QCOMPARE(righe(), (QStringList{"2,5", "1,2", "2", "1,5", "2", "1,5"}));
-        const QList<QStringList> attesi{{"18", "23", "8"},  {"8", "11", "4"},  {"14", "18", "6"},
+        const QList<QStringList> attesi{{"18", "23", "8"}, {"8", "11", "4"},  {"14", "18", "6"},
                                         {"11", "14", "5"}, {"14", "18", "6"}, {"11", "14", "5"}};
         for (int i = 1; i <= 6; ++i)
             QCOMPARE(grammi(i), attesi[i - 1]);
         QCOMPARE(totali(), (QStringList{"10,7", "76", "98", "34"}));
         QCOMPARE(w->numeropasti(), 6);
-        QCOMPARE(w->delriga[1]->toolTip(), QStringLiteral("clicca per eliminare dalla dieta il pasto della riga"));
+        QCOMPARE(w->delriga[1]->toolTip(),
+                 QStringLiteral("clicca per eliminare dalla dieta il pasto della riga"));
 
         elimina(2);
         QCOMPARE(righe(), (QStringList{"2,7", "0", "2,2", "1,7", "2,2", "1,7"}));
@@ -145,18 +147,22 @@ private slots:
         QTest::addColumn<QStringList>("somme");
         QTest::addColumn<int>("pasti");
         const QStringList zeri(6, QStringLiteral("0"));
-        QTest::newRow("snacks") << "10,7" << QList<int>{2, 4, 6} << QStringList{"3,8", "0", "3,3", "0", "3,3", "0"}
+        QTest::newRow("snacks") << "10,7" << QList<int>{2, 4, 6}
+                                << QStringList{"3,8", "0", "3,3", "0", "3,3", "0"}
                                 << QStringList{"10,4", "73", "94", "31"} << 3;
         QTest::newRow("all in order") << "10,7" << QList<int>{1, 2, 3, 4, 5, 6} << zeri << zeri.mid(2) << 1;
         QTest::newRow("all backwards") << "10,7" << QList<int>{6, 5, 4, 3, 2, 1} << zeri << zeri.mid(2) << 1;
         QTest::newRow("all mixed") << "10,7" << QList<int>{3, 1, 6, 2, 5, 4} << zeri << zeri.mid(2) << 1;
-        QTest::newRow("the same meal twice") << "10,7" << QList<int>{2, 2} << QStringList{"2,7", "0", "2,2", "1,7", "2,2", "1,7"}
-                                             << QStringList{"10,5", "73", "94", "32"} << 5;
+        QTest::newRow("the same meal twice")
+            << "10,7" << QList<int>{2, 2} << QStringList{"2,7", "0", "2,2", "1,7", "2,2", "1,7"}
+            << QStringList{"10,5", "73", "94", "32"} << 5;
         // Breakfast's 2,2 blocks go to the four meals left, 0,6 each (half up from 0,55).
-        QTest::newRow("then breakfast") << "10,7" << QList<int>{2, 2, 3} << QStringList{"3,3", "0", "0", "2,3", "2,8", "2,3"}
-                                        << QStringList{"10,7", "75", "97", "32"} << 4;
-        QTest::newRow("a meal without blocks") << "0,5" << QList<int>{1} << QStringList{"0", "0,1", "0,1", "0,1", "0,1", "0,1"}
-                                               << QStringList{"0,5", "5", "5", "0"} << 6;
+        QTest::newRow("then breakfast")
+            << "10,7" << QList<int>{2, 2, 3} << QStringList{"3,3", "0", "0", "2,3", "2,8", "2,3"}
+            << QStringList{"10,7", "75", "97", "32"} << 4;
+        QTest::newRow("a meal without blocks")
+            << "0,5" << QList<int>{1} << QStringList{"0", "0,1", "0,1", "0,1", "0,1", "0,1"}
+            << QStringList{"0,5", "5", "5", "0"} << 6;
     }
     void deletions() {
         QFETCH(QString, proteine);
@@ -207,7 +213,8 @@ private slots:
     void everyProteinBlockValue_showsWholeTenths() {
         // Every value the zone-diet window can hand over up to 100 blocks, in tenths.
         for (int p = 1; p <= 1000; ++p) {
-            const QString proteine = p % 10 ? QStringLiteral("%1,%2").arg(p / 10).arg(p % 10) : QString::number(p / 10);
+            const QString proteine =
+                p % 10 ? QStringLiteral("%1,%2").arg(p / 10).arg(p % 10) : QString::number(p / 10);
             pianifica(proteine);
             verificaTesti(proteine);
             QCOMPARE(decimi(w->bbt->text()), p);
@@ -226,7 +233,8 @@ private slots:
                 pianifica(proteine);
                 for (int riga : ordine) {
                     elimina(riga);
-                    verificaTesti(proteine + QStringLiteral(" eliminando fino al pasto ") + QString::number(riga));
+                    verificaTesti(proteine + QStringLiteral(" eliminando fino al pasto ") +
+                                  QString::number(riga));
                 }
                 QCOMPARE(w->bbt->text(), QStringLiteral("0"));
             }

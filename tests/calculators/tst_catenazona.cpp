@@ -71,7 +71,8 @@ private slots:
         QCOMPARE(davanti.ultima, QStringLiteral("azona"));
         QTest::mouseClick(zona->cmdmenu, Qt::LeftButton);
         QCOMPARE(composer->schemadieta(), 3);
-        QCOMPARE(composer->windowTitle(), QStringLiteral("Zelvo: elaborazione dei menu (per una dieta a zona)"));
+        QCOMPARE(composer->windowTitle(),
+                 QStringLiteral("Zelvo: elaborazione dei menu (per una dieta a zona)"));
         QCOMPARE(davanti.ultima, QStringLiteral("menu"));
         QVERIFY(fat->isVisible() && zona->isVisible() && pasti->isVisible());
 
@@ -100,13 +101,16 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("massa") << "massa" << QStringList{"peso", "altezza"};
-        QTest::newRow("basale") << "basale" << QStringList{"sesso", "età", "peso", "laf(1)", "laf(2)", "laf(3)"};
+        QTest::newRow("basale") << "basale"
+                                << QStringList{"sesso", "età", "peso", "laf(1)", "laf(2)", "laf(3)"};
         QTest::newRow("pesi") << "pesi" << QStringList{"pesodonne(18,3)", "pesouomini(1,1)"};
-        QTest::newRow("grasso") << "grasso" << QStringList{"pesod", "altezza", "anche", "addome", "peso", "vitino",
-                                                           "polso", "zoniamo(1)", "zoniamo(2)"};
+        QTest::newRow("grasso") << "grasso"
+                                << QStringList{"pesod",  "altezza", "anche",      "addome",    "peso",
+                                               "vitino", "polso",   "zoniamo(1)", "zoniamo(2)"};
         QTest::newRow("azona") << "azona" << QStringList{"lavoro(1)", "ripart"};
-        QTest::newRow("blocchi") << "blocchi" << QStringList{"calor", "delriga(1)", "delriga(2)", "delriga(3)",
-                                                             "delriga(4)", "delriga(5)", "delriga(6)"};
+        QTest::newRow("blocchi") << "blocchi"
+                                 << QStringList{"calor",      "delriga(1)", "delriga(2)", "delriga(3)",
+                                                "delriga(4)", "delriga(5)", "delriga(6)"};
     }
     void tab_followsTheLayout() {
         QFETCH(QString, window);

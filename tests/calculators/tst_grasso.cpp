@@ -63,18 +63,54 @@ private slots:
         QTest::addColumn<QString>("polso");
         QTest::addColumn<QString>("peso");
         QTest::addColumn<QString>("grasso"); // empty: no row or no cell, the message shows
-        QTest::newRow("difference 56 is row 1") << "73" << "17" << "54" << "4";
-        QTest::newRow("empty wrist counts as 0") << "56" << "" << "54" << "4";
-        QTest::newRow("waist 90,5 reads 90") << "90,5" << "34" << "54" << "4";
-        QTest::newRow("57 is row 2") << "57" << "" << "54" << "6";
-        QTest::newRow("below 56") << "55" << "" << "54" << "";
-        QTest::newRow("55.9 typed with a point") << "55.9" << "" << "54" << "";
-        QTest::newRow("89 is row 27") << "89" << "" << "54" << "54";
-        QTest::newRow("row 28 has no first column") << "90" << "" << "54" << "";
-        QTest::newRow("125 is row 55") << "125" << "" << "136" << "41";
-        QTest::newRow("126 is row 56") << "126" << "" << "136" << "42";
-        QTest::newRow("127 or more has no row") << "127" << "" << "136" << "";
-        QTest::newRow("row 1 ends at item 11") << "56" << "" << "79" << "";
+        QTest::newRow("difference 56 is row 1") << "73"
+                                                << "17"
+                                                << "54"
+                                                << "4";
+        QTest::newRow("empty wrist counts as 0") << "56"
+                                                 << ""
+                                                 << "54"
+                                                 << "4";
+        QTest::newRow("waist 90,5 reads 90") << "90,5"
+                                             << "34"
+                                             << "54"
+                                             << "4";
+        QTest::newRow("57 is row 2") << "57"
+                                     << ""
+                                     << "54"
+                                     << "6";
+        QTest::newRow("below 56") << "55"
+                                  << ""
+                                  << "54"
+                                  << "";
+        QTest::newRow("55.9 typed with a point") << "55.9"
+                                                 << ""
+                                                 << "54"
+                                                 << "";
+        QTest::newRow("89 is row 27") << "89"
+                                      << ""
+                                      << "54"
+                                      << "54";
+        QTest::newRow("row 28 has no first column") << "90"
+                                                    << ""
+                                                    << "54"
+                                                    << "";
+        QTest::newRow("125 is row 55") << "125"
+                                       << ""
+                                       << "136"
+                                       << "41";
+        QTest::newRow("126 is row 56") << "126"
+                                       << ""
+                                       << "136"
+                                       << "42";
+        QTest::newRow("127 or more has no row") << "127"
+                                                << ""
+                                                << "136"
+                                                << "";
+        QTest::newRow("row 1 ends at item 11") << "56"
+                                               << ""
+                                               << "79"
+                                               << "";
     }
     void men_thresholds() {
         QFETCH(QString, vita);
@@ -153,9 +189,12 @@ private slots:
     void women_typedListText_countsAsNothingChosen_data() {
         QTest::addColumn<QString>("lista");
         QTest::addColumn<QString>("grasso");
-        QTest::newRow("height") << "altezza" << "47,7";
-        QTest::newRow("hips") << "anche" << "-19,3";
-        QTest::newRow("abdomen") << "addome" << "-0,04";
+        QTest::newRow("height") << "altezza"
+                                << "47,7";
+        QTest::newRow("hips") << "anche"
+                              << "-19,3";
+        QTest::newRow("abdomen") << "addome"
+                                 << "-0,04";
     }
     void women_typedListText_countsAsNothingChosen() {
         QFETCH(QString, lista);
@@ -206,18 +245,28 @@ private slots:
         QTest::addColumn<QStringList>("maschi");
         const QStringList interi{"24", "76", "15,36", "48,64"};
         const QStringList senzaRiga{"", "76", "15,36", "48,64"};
-        QTest::newRow("weight with two commas") << "pesod" << "6,0,5" << true << interi;
-        QTest::newRow("weight times fat % overflows") << "pesod" << "1e308" << true << interi;
-        QTest::newRow("weight beyond double range") << "pesod" << "1e400" << true << interi;
-        QTest::newRow("weight of letters") << "pesod" << "nan" << false << interi;
+        QTest::newRow("weight with two commas") << "pesod"
+                                                << "6,0,5" << true << interi;
+        QTest::newRow("weight times fat % overflows") << "pesod"
+                                                      << "1e308" << true << interi;
+        QTest::newRow("weight beyond double range") << "pesod"
+                                                    << "1e400" << true << interi;
+        QTest::newRow("weight of letters") << "pesod"
+                                           << "nan" << false << interi;
         QTest::newRow("weight in other digits") << "pesod" << QString::fromUtf8("٦٠") << false << interi;
-        QTest::newRow("weight of signs") << "pesod" << "-+" << false << interi;
-        QTest::newRow("negative waist") << "vitino" << "-90" << true << senzaRiga;
-        QTest::newRow("waist beyond every threshold") << "vitino" << "1e308" << true << senzaRiga;
-        QTest::newRow("waist of letters") << "vitino" << "inf" << true << senzaRiga;
+        QTest::newRow("weight of signs") << "pesod"
+                                         << "-+" << false << interi;
+        QTest::newRow("negative waist") << "vitino"
+                                        << "-90" << true << senzaRiga;
+        QTest::newRow("waist beyond every threshold") << "vitino"
+                                                      << "1e308" << true << senzaRiga;
+        QTest::newRow("waist of letters") << "vitino"
+                                          << "inf" << true << senzaRiga;
         QTest::newRow("waist in other digits") << "vitino" << QString::fromUtf8("٩٠") << true << senzaRiga;
-        QTest::newRow("waist with two commas reads 9") << "vitino" << "9,0,1" << true << senzaRiga;
-        QTest::newRow("negative wrist") << "polso" << "-1e308" << true << senzaRiga;
+        QTest::newRow("waist with two commas reads 9") << "vitino"
+                                                       << "9,0,1" << true << senzaRiga;
+        QTest::newRow("negative wrist") << "polso"
+                                        << "-1e308" << true << senzaRiga;
     }
     void badInput_messageOnlyForFaults() {
         QFETCH(QString, casella);
@@ -244,8 +293,10 @@ private slots:
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("magra");
         QTest::addColumn<QString>("peso");
-        QTest::newRow("women") << 1 << "51,49" << "60";
-        QTest::newRow("men") << 2 << "48,64" << "64";
+        QTest::newRow("women") << 1 << "51,49"
+                               << "60";
+        QTest::newRow("men") << 2 << "48,64"
+                             << "64";
     }
     void dietaZona_handsOverTheColumn() {
         QFETCH(int, indice);

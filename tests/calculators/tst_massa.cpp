@@ -24,12 +24,24 @@ private slots:
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("index");
-        QTest::newRow("70 175") << "70" << "175" << "22,86";
-        QTest::newRow("80 180") << "80" << "180" << "24,69";
-        QTest::newRow("50,5 160") << "50,5" << "160" << "19,73";
-        QTest::newRow("100 200 shows no decimals") << "100" << "200" << "25";
-        QTest::newRow("exact half falls a hair below") << "40" << "160" << "15,62";
-        QTest::newRow("point typed as decimal") << "70.5" << "175" << "23,02";
+        QTest::newRow("70 175") << "70"
+                                << "175"
+                                << "22,86";
+        QTest::newRow("80 180") << "80"
+                                << "180"
+                                << "24,69";
+        QTest::newRow("50,5 160") << "50,5"
+                                  << "160"
+                                  << "19,73";
+        QTest::newRow("100 200 shows no decimals") << "100"
+                                                   << "200"
+                                                   << "25";
+        QTest::newRow("exact half falls a hair below") << "40"
+                                                       << "160"
+                                                       << "15,62";
+        QTest::newRow("point typed as decimal") << "70.5"
+                                                << "175"
+                                                << "23,02";
     }
     void index() {
         QFETCH(QString, weight);
@@ -67,10 +79,18 @@ private slots:
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("index");
-        QTest::newRow("letter weight") << "7a" << "175" << "24,69";
-        QTest::newRow("lone sign") << "-" << "175" << "24,69";
-        QTest::newRow("height zero") << "70" << "0" << "24,69";
-        QTest::newRow("two commas, last from 1,7") << "70" << "1,7,5" << "242214,53";
+        QTest::newRow("letter weight") << "7a"
+                                       << "175"
+                                       << "24,69";
+        QTest::newRow("lone sign") << "-"
+                                   << "175"
+                                   << "24,69";
+        QTest::newRow("height zero") << "70"
+                                     << "0"
+                                     << "24,69";
+        QTest::newRow("two commas, last from 1,7") << "70"
+                                                   << "1,7,5"
+                                                   << "242214,53";
     }
     void badInput_leavesLastIndex() {
         QFETCH(QString, weight);
@@ -91,13 +111,17 @@ private slots:
     void frame_captionHintTooltipsHelpAndBar() {
         testsupport::MessageBoxes boxes;
         massa* w = open();
-        QCOMPARE(testsupport::helpBox(boxes, w->aiuto),
-                 QStringLiteral("- Digitare il peso del corpo espresso in chilogrammi;\r- digitare l'altezza, espressa in "
-                                "centimetri, della persona;\r- visualizzare il risultato confrontandolo con la tabella "
-                                "di riferimento;\r- leggere le note esplicative dell'indice di massa corporea."));
-        QCOMPARE(w->passo->text(), QStringLiteral("digita i dati del peso e dell'altezza per controllare l'indice "
-                                                  "di massa corporea corrispondente"));
-        QCOMPARE(w->passo->toolTip(), QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
+        QCOMPARE(
+            testsupport::helpBox(boxes, w->aiuto),
+            QStringLiteral(
+                "- Digitare il peso del corpo espresso in chilogrammi;\r- digitare l'altezza, espressa in "
+                "centimetri, della persona;\r- visualizzare il risultato confrontandolo con la tabella "
+                "di riferimento;\r- leggere le note esplicative dell'indice di massa corporea."));
+        QCOMPARE(w->passo->text(),
+                 QStringLiteral("digita i dati del peso e dell'altezza per controllare l'indice "
+                                "di massa corporea corrispondente"));
+        QCOMPARE(w->passo->toolTip(),
+                 QStringLiteral("indicazioni sulla corretta procedura di gestione dei dati"));
         QCOMPARE(w->esco->toolTip(), QStringLiteral("cliccare per uscire da Zelvo"));
         QCOMPARE(w->cmdtab->toolTip(), QStringLiteral("clicca per visualizzare la finestra Tabella"));
         QCOMPARE(w->cmdmenu->toolTip(), QStringLiteral("cliccare per visualizzare la finestra Menu"));

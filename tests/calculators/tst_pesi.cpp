@@ -111,7 +111,8 @@ void tst_pesi::tabelle_everyRowAsPublished_data() {
     }
 }
 
-// Each row in its place, inside its frame, so that all eighteen show at once; the ranges read-only and centred.
+// Each row in its place, inside its frame, so that all eighteen show at once; the ranges read-only and
+// centred.
 void tst_pesi::tabelle_everyRowAsPublished() {
     QFETCH(QString, sesso);
     QFETCH(int, riga);

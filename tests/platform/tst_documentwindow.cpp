@@ -5,10 +5,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileIconProvider>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QFileDialog>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -105,7 +105,8 @@ private slots:
         QVERIFY(dialogs::loadItalianTexts());
         QPrinter printer;
         QPrintDialog dialog(&printer);
-        for (const auto& [name, text] : {std::pair{"pagesRadioButton", "Pagine"}, {"duplexLong", "Rilegatura sul lato lungo"},
+        for (const auto& [name, text] : {std::pair{"pagesRadioButton", "Pagine"},
+                                         {"duplexLong", "Rilegatura sul lato lungo"},
                                          {"printAll", "Stampa tutto"}}) {
             auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
             QVERIFY2(button && button->text() == QString::fromUtf8(text), name);

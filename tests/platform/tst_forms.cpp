@@ -33,7 +33,9 @@ public:
 class tst_forms : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { forms::registerForm(QStringLiteral("sample"), [] { return new Sample; }); }
+    void initTestCase() {
+        forms::registerForm(QStringLiteral("sample"), [] { return new Sample; });
+    }
     void cleanup() { testsupport::unloadAll(); }
 
     void load_createsOnceWithoutShowing() {
@@ -83,7 +85,8 @@ private slots:
         auto* form = static_cast<Sample*>(forms::show(QStringLiteral("sample")));
         const QRect design = form->label->geometry();
         form->resize(400, 300);
-        QCOMPARE(form->label->geometry(), QRect(design.x() * 2, design.y() * 3, design.width() * 2, design.height() * 3));
+        QCOMPARE(form->label->geometry(),
+                 QRect(design.x() * 2, design.y() * 3, design.width() * 2, design.height() * 3));
         form->resize(1, 1);
         QVERIFY(form->label->width() <= 1 && form->label->height() <= 1);
         form->resize(200, 100);

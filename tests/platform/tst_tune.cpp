@@ -9,7 +9,9 @@
 
 namespace {
 constexpr int second = 44100;
-QString tunePath() { return qEnvironmentVariable("ZELVO_SOURCE_DIR") + QStringLiteral("/resources/Internet.mid"); }
+QString tunePath() {
+    return qEnvironmentVariable("ZELVO_SOURCE_DIR") + QStringLiteral("/resources/Internet.mid");
+}
 } // namespace
 
 class tst_tune : public QObject {

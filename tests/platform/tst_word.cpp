@@ -54,11 +54,15 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("tab");
         QTest::addColumn<int>("widthSlack");
-        QTest::newRow("odt") << "prova.odt" << "\t" << 6;
-        QTest::newRow("rtf") << "prova.rtf" << "\t" << 0;
-        QTest::newRow("doc, upper case") << "PROVA.DOC" << "\t" << 0;
+        QTest::newRow("odt") << "prova.odt"
+                             << "\t" << 6;
+        QTest::newRow("rtf") << "prova.rtf"
+                             << "\t" << 0;
+        QTest::newRow("doc, upper case") << "PROVA.DOC"
+                                         << "\t" << 0;
         // Word processors read HTML collapsing blanks and tabs: what they keep comes back as blanks.
-        QTest::newRow("html") << "prova.html" << "    " << -1;
+        QTest::newRow("html") << "prova.html"
+                              << "    " << -1;
     }
     void saveAs_eachFormatReadsBackAsWritten() {
         QFETCH(QString, file);
@@ -74,8 +78,8 @@ private slots:
         app.selection().typeText(hostile + CR + PageBreak + QStringLiteral("età") + CR);
         Table* table = doc->addTable(doc->bookmarkRange(QStringLiteral("\\endofdoc")), 3, 2);
         table->range().setFontSize(9);
-        const QStringList cells{"alimento", "kcal {grammi}", "riga uno\r\nriga due", "\\tab\t1", "a\rb",
-                                "x  y"};
+        const QStringList cells{"alimento", "kcal {grammi}", "riga uno\r\nriga due",
+                                "\\tab\t1", "a\rb",          "x  y"};
         for (int i = 0; i < cells.size(); ++i)
             table->cellRange(i / 2 + 1, i % 2 + 1).setText(cells[i]);
         table->setAutoFormat(9);
@@ -94,13 +98,12 @@ private slots:
         const Reading read = reader(saved.readAll());
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
         const QString replaced(3, QChar::ReplacementCharacter);
-        QCOMPARE(read.lines,
-                 QStringList({"p 20 justify: Zelvo", "p 16 justify: sottotitolo", "p: ",
-                              "p 12 justify: " + QString(hostile).replace(unwritable, replaced),
-                              "p 12 justify page: età", "th 9 justify bold: alimento",
-                              "th 9 right bold: kcal {grammi}", "td 9 justify: riga uno\nriga due",
-                              "td 9 right: \\tab" + tab + "1", "td 9 justify: a\nb", "td 9 right: x  y",
-                              "p: "}));
+        QCOMPARE(read.lines, QStringList({"p 20 justify: Zelvo", "p 16 justify: sottotitolo", "p: ",
+                                          "p 12 justify: " + QString(hostile).replace(unwritable, replaced),
+                                          "p 12 justify page: età", "th 9 justify bold: alimento",
+                                          "th 9 right bold: kcal {grammi}",
+                                          "td 9 justify: riga uno\nriga due", "td 9 right: \\tab" + tab + "1",
+                                          "td 9 justify: a\nb", "td 9 right: x  y", "p: "}));
         QCOMPARE(read.fonts, QSet<QString>{"Century Gothic"});
         // The columns span the text width of A4 with margins of 2 cm, 9638 twips.
         if (widthSlack >= 0)
@@ -113,14 +116,30 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("magic");
-        QTest::newRow("trailing dot") << "prova." << "Documento di testo" << "prova.odt" << QByteArray("PK\3\4");
-        QTest::newRow("upper case") << "prova.DOC" << "Documento di testo" << "prova.DOC" << QByteArray("{\\rtf1");
-        QTest::newRow("trailing blank") << "prova.rtf " << "Documento PDF" << "prova.rtf" << QByteArray("{\\rtf1");
-        QTest::newRow("word filter") << "lettera" << "Documento per Word" << "lettera.doc" << QByteArray("{\\rtf1");
-        QTest::newRow("unknown suffix") << "nota.v2" << "Documento PDF" << "nota.v2.pdf" << QByteArray("%PDF");
-        QTest::newRow("two suffixes") << "pagina" << "Pagina HTML" << "pagina.html" << QByteArray("<!DOCTYPE");
-        QTest::newRow("second of two") << "pagina.htm" << "Testo" << "pagina.htm" << QByteArray("<!DOCTYPE");
-        QTest::newRow("text") << "nota" << "Testo" << "nota.txt" << QByteArray("Zelvo\nsottotitolo\n");
+        QTest::newRow("trailing dot") << "prova."
+                                      << "Documento di testo"
+                                      << "prova.odt" << QByteArray("PK\3\4");
+        QTest::newRow("upper case") << "prova.DOC"
+                                    << "Documento di testo"
+                                    << "prova.DOC" << QByteArray("{\\rtf1");
+        QTest::newRow("trailing blank") << "prova.rtf "
+                                        << "Documento PDF"
+                                        << "prova.rtf" << QByteArray("{\\rtf1");
+        QTest::newRow("word filter") << "lettera"
+                                     << "Documento per Word"
+                                     << "lettera.doc" << QByteArray("{\\rtf1");
+        QTest::newRow("unknown suffix") << "nota.v2"
+                                        << "Documento PDF"
+                                        << "nota.v2.pdf" << QByteArray("%PDF");
+        QTest::newRow("two suffixes") << "pagina"
+                                      << "Pagina HTML"
+                                      << "pagina.html" << QByteArray("<!DOCTYPE");
+        QTest::newRow("second of two") << "pagina.htm"
+                                       << "Testo"
+                                       << "pagina.htm" << QByteArray("<!DOCTYPE");
+        QTest::newRow("text") << "nota"
+                              << "Testo"
+                              << "nota.txt" << QByteArray("Zelvo\nsottotitolo\n");
     }
     void saveDialog_completesTheTypedName() {
         QFETCH(QString, typed);

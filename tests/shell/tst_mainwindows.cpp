@@ -27,12 +27,12 @@ private slots:
                                         << QStringList{"60-63", "25", "12-15"} << "";
         QTest::newRow("2 italiana") << 2 << "dieta &italiana" << per.arg("italiana")
                                     << QStringList{"50", "30", "20"} << "";
-        QTest::newRow("3 zona shows grasso") << 3 << "dieta a &zona" << per.arg("a zona")
-                                             << QStringList{"40", "30", "30"} << "grasso";
-        QTest::newRow("4 zona shows blocchi") << 4 << "b&locchi a zona" << per.arg("a zona")
-                                              << QStringList{"40", "30", "30"} << "blocchi";
-        QTest::newRow("out of range is 1") << 9 << "" << per.arg("mediterranea")
-                                           << QStringList{"60-63", "25", "12-15"} << "";
+        QTest::newRow("3 zona shows grasso")
+            << 3 << "dieta a &zona" << per.arg("a zona") << QStringList{"40", "30", "30"} << "grasso";
+        QTest::newRow("4 zona shows blocchi")
+            << 4 << "b&locchi a zona" << per.arg("a zona") << QStringList{"40", "30", "30"} << "blocchi";
+        QTest::newRow("out of range is 1")
+            << 9 << "" << per.arg("mediterranea") << QStringList{"60-63", "25", "12-15"} << "";
     }
     void dieta_Click() {
         QFETCH(int, index);
@@ -65,7 +65,8 @@ private slots:
     void composer_startsMediterranean() {
         auto* composer = forms::get<menu>(QStringLiteral("menu"));
         QCOMPARE(composer->consigliato[1]->text(), QStringLiteral("60-63"));
-        QCOMPARE(composer->findChild<QPushButton*>(QStringLiteral("esco"))->text(), QStringLiteral("&USCITA"));
+        QCOMPARE(composer->findChild<QPushButton*>(QStringLiteral("esco"))->text(),
+                 QStringLiteral("&USCITA"));
         QCOMPARE(composer->findChild<QLabel*>(QStringLiteral("passo"))->toolTip(),
                  QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     }
@@ -76,10 +77,14 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("title");
         for (const auto& [window, title] :
-             {std::pair{"menu", "elaborazione dei menu (per una dieta mediterranea)"}, {"tabella", ""},
-              {"composizione", ""}, {"massa", "indice di massa corporeo (BMI)"},
-              {"basale", "calcolo del metabolismo basale"}, {"grasso", "calcolo della massa grassa"},
-              {"pesi", "tabella di riferimento del peso corporeo"}, {"azona", "calcolo della dieta a zona"},
+             {std::pair{"menu", "elaborazione dei menu (per una dieta mediterranea)"},
+              {"tabella", ""},
+              {"composizione", ""},
+              {"massa", "indice di massa corporeo (BMI)"},
+              {"basale", "calcolo del metabolismo basale"},
+              {"grasso", "calcolo della massa grassa"},
+              {"pesi", "tabella di riferimento del peso corporeo"},
+              {"azona", "calcolo della dieta a zona"},
               {"blocchi", "ripartizione in blocchi e macronutrienti nella dieta a zona"}})
             QTest::newRow(window) << QString::fromLatin1(window) << QString::fromUtf8(title);
     }
@@ -107,20 +112,29 @@ private slots:
         };
         // The food-table window has no mineral or vitamin columns.
         const std::tuple<const char*, const char*, bool> headings[] = {
-            {"alimento", "alimentari", true}, {"protidi", "appprotidi", true},   {"lipidi", "applipidi", true},
-            {"glucidi", "appglucidi", true},  {"calcio", "appcalcio", false},    {"fosforo", "appfosforo", false},
-            {"ferro", "appferro", false},     {"vit.A", "appvitA", false},       {"vit.B1", "appvitB1", false},
-            {"vit.B2", "appvitB2", false},    {"vit.PP", "appvitPP", false},     {"vit.C", "appvitC", false},
+            {"alimento", "alimentari", true},    {"protidi", "appprotidi", true},
+            {"lipidi", "applipidi", true},       {"glucidi", "appglucidi", true},
+            {"calcio", "appcalcio", false},      {"fosforo", "appfosforo", false},
+            {"ferro", "appferro", false},        {"vit.A", "appvitA", false},
+            {"vit.B1", "appvitB1", false},       {"vit.B2", "appvitB2", false},
+            {"vit.PP", "appvitPP", false},       {"vit.C", "appvitC", false},
             {"colest.", "appcolesterolo", true}, {"kcal", "fabbisogno", true}};
         for (const auto& [caption, target, inTabella] : headings) {
             add("tabella", caption, inTabella ? target : ""); // empty: no such heading
             add("composizione", caption, target);
         }
-        for (const auto& [caption, target] :
-             {std::pair{"alimento", "alimentari"}, {"protidi", "appprotidi"}, {"lipidi", "applipidi"},
-              {"glucidi", "appglucidi"}, {"colesterolo", "appcolesterolo"}, {"kcal", "fabbisogno"},
-              {"&BMI", "massa"}, {"BM&R", "basale"}, {"&pesi ideali", "pesi"}, {"grasso &corporeo", "grasso"},
-              {"dieta a &zona", "grasso"}, {"b&locchi a zona", "blocchi"}})
+        for (const auto& [caption, target] : {std::pair{"alimento", "alimentari"},
+                                              {"protidi", "appprotidi"},
+                                              {"lipidi", "applipidi"},
+                                              {"glucidi", "appglucidi"},
+                                              {"colesterolo", "appcolesterolo"},
+                                              {"kcal", "fabbisogno"},
+                                              {"&BMI", "massa"},
+                                              {"BM&R", "basale"},
+                                              {"&pesi ideali", "pesi"},
+                                              {"grasso &corporeo", "grasso"},
+                                              {"dieta a &zona", "grasso"},
+                                              {"b&locchi a zona", "blocchi"}})
             add("menu", caption, target);
         for (const char* window : {"menu", "tabella", "composizione"})
             add(window, "&Guida in linea", "sommario");
@@ -164,14 +178,16 @@ private slots:
                     add(true, caption, other);
                     add(false, QStringLiteral("&Visualizza/&") + caption, other);
                 }
-            for (const auto& [action, target] :
-                 {std::pair{"Sommario", "sommario"}, {"Suggerimenti", "frmTip"}, {"Supporto", "supportoclienti"},
-                  {"Informazioni", "informa"}})
+            for (const auto& [action, target] : {std::pair{"Sommario", "sommario"},
+                                                 {"Suggerimenti", "frmTip"},
+                                                 {"Supporto", "supportoclienti"},
+                                                 {"Informazioni", "informa"}})
                 add(true, action, target);
-            for (const auto& [action, target] :
-                 {std::pair{"&Sommario della guida", "sommario"}, {"&Guida alla finestra", guide},
-                  {"&Suggerimenti...", "frmTip"}, {"Supporto &clienti", "supportoclienti"},
-                  {"&Informazioni su Zelvo", "informa"}})
+            for (const auto& [action, target] : {std::pair{"&Sommario della guida", "sommario"},
+                                                 {"&Guida alla finestra", guide},
+                                                 {"&Suggerimenti...", "frmTip"},
+                                                 {"Supporto &clienti", "supportoclienti"},
+                                                 {"&Informazioni su Zelvo", "informa"}})
                 add(false, QStringLiteral("&?/") + action, target);
         }
     }
@@ -195,7 +211,8 @@ private slots:
         QCOMPARE(found.size(), 1);
         QVERIFY(!forms::isLoaded(target));
         if (toolbar) {
-            auto* button = qobject_cast<QToolButton*>(static_cast<QToolBar*>(bar)->widgetForAction(found.front()));
+            auto* button =
+                qobject_cast<QToolButton*>(static_cast<QToolBar*>(bar)->widgetForAction(found.front()));
             QVERIFY(button);
             QTest::mouseClick(button, Qt::LeftButton);
         } else {

@@ -63,7 +63,8 @@ private slots:
         QFETCH(QString, window);
         testsupport::MessageBoxes boxes;
         boxes.answerNext(msgbox::Yes);
-        QPointer<frmSplash> splash = qobject_cast<frmSplash*>(forms::show(QString::fromLatin1(frmSplash::Name)));
+        QPointer<frmSplash> splash =
+            qobject_cast<frmSplash*>(forms::show(QString::fromLatin1(frmSplash::Name)));
         splash->tune().pull(second);
         splash->mostramenu();
         const int paused = splash->tune().position();
@@ -73,7 +74,8 @@ private slots:
             forms::load(QString::fromLatin1(name));
         for (const QString& name : forms::loadedNames())
             connect(forms::find(name), &QObject::destroyed, &listening, [&gone, name] { gone << name; });
-        QTest::mouseClick(forms::show(window)->findChild<QPushButton*>(QStringLiteral("esco")), Qt::LeftButton);
+        QTest::mouseClick(forms::show(window)->findChild<QPushButton*>(QStringLiteral("esco")),
+                          Qt::LeftButton);
         testsupport::settle();
         QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(gone, (QStringList{"menu", "fabbisogno", "massa", "tabella", "prodotti", "composizione"}));
@@ -89,9 +91,8 @@ private slots:
         ModZelvo::guidainword();
         const word::Document* doc = ModZelvo::documentoword;
         QVERIFY(doc);
-        QCOMPARE(doc->paragraphTexts(),
-                 QStringList({"Zelvo", "menu per una dieta equilibrata", "", "", "Guida:  Alimenti", "",
-                              "Il testo della guida."}));
+        QCOMPARE(doc->paragraphTexts(), QStringList({"Zelvo", "menu per una dieta equilibrata", "", "",
+                                                     "Guida:  Alimenti", "", "Il testo della guida."}));
         const auto& blocks = doc->blocks();
         const double sizes[] = {20, 16, 16, 16, 16, 16, 12};
         for (int i = 0; i < 7; ++i) {

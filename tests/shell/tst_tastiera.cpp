@@ -82,8 +82,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(composer));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
         // An access key presses its button the way a click does, after the button shows itself pressed.
-        QTRY_VERIFY2(forms::isLoaded(QStringLiteral("sommario")) && forms::find(QStringLiteral("sommario"))->isVisible(),
-                 "Alt+G did not open the help index");
+        QTRY_VERIFY2(forms::isLoaded(QStringLiteral("sommario")) &&
+                         forms::find(QStringLiteral("sommario"))->isVisible(),
+                     "Alt+G did not open the help index");
     }
 
     void editableList_returnAndWheelChooseNothing() {
@@ -108,8 +109,8 @@ private slots:
         for (QComboBox* box : {window->addome, frame->sesso}) {
             const int index = box->currentIndex();
             const QPointF at = QPointF(box->rect().center());
-            QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
+            QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(box, &wheel);
             QCOMPARE(box->currentIndex(), index);
         }
@@ -134,11 +135,13 @@ private slots:
         QTest::keyClick(bar, Qt::Key_PageDown);
         QCOMPARE(bar->value(), bar->minimum() + bar->pageStep());
         QTest::keyClick(bar, Qt::Key_End); // the last visible row shows the last item
-        QCOMPARE(testsupport::child<QLabel>(shown, QStringLiteral("num(%1)").arg(bar->pageStep()))->text(), lastItem);
+        QCOMPARE(testsupport::child<QLabel>(shown, QStringLiteral("num(%1)").arg(bar->pageStep()))->text(),
+                 lastItem);
         const QImage focused = bar->grab().toImage();
         bar->clearFocus();
         QVERIFY2(bar->grab().toImage() != focused, "the focus does not show");
-        QWheelEvent up(QPointF(), QPointF(), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent up(QPointF(), QPointF(), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
         QApplication::sendEvent(testsupport::child<QLabel>(shown, QStringLiteral("num(1)")), &up);
         QVERIFY(bar->value() < bar->maximum());
     }
@@ -147,9 +150,12 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("key");
-        QTest::newRow("calculator") << QStringLiteral("grasso") << QStringLiteral("aiuto") << int(Qt::Key_Return);
-        QTest::newRow("about box") << QStringLiteral("informa") << QStringLiteral("cmdOK") << int(Qt::Key_Enter);
-        QTest::newRow("tool button") << QStringLiteral("glicemico") << QStringLiteral("stampa") << int(Qt::Key_Return);
+        QTest::newRow("calculator") << QStringLiteral("grasso") << QStringLiteral("aiuto")
+                                    << int(Qt::Key_Return);
+        QTest::newRow("about box") << QStringLiteral("informa") << QStringLiteral("cmdOK")
+                                   << int(Qt::Key_Enter);
+        QTest::newRow("tool button") << QStringLiteral("glicemico") << QStringLiteral("stampa")
+                                     << int(Qt::Key_Return);
     }
     void returnAndEnter_pressTheFocusedButton() {
         QFETCH(QString, window);
@@ -171,11 +177,12 @@ private slots:
 
     void splash_onlyATypedCharacterReturnOrEscapeCloses() {
         const std::pair<QKeyCombination, bool> keys[] = {
-            {Qt::Key_Shift, false}, {Qt::Key_Control, false}, {Qt::Key_Alt, false}, {Qt::Key_Left, false},
-            {Qt::Key_F1, false},    {Qt::CTRL | Qt::Key_A, false}, {Qt::Key_A, true}, {Qt::Key_Return, true},
-            {Qt::Key_Escape, true}};
+            {Qt::Key_Shift, false}, {Qt::Key_Control, false}, {Qt::Key_Alt, false},
+            {Qt::Key_Left, false},  {Qt::Key_F1, false},      {Qt::CTRL | Qt::Key_A, false},
+            {Qt::Key_A, true},      {Qt::Key_Return, true},   {Qt::Key_Escape, true}};
         for (const auto& [key, closes] : keys) {
-            QTest::keyClick(forms::show(QString::fromLatin1(frmSplash::Name)), key.key(), key.keyboardModifiers());
+            QTest::keyClick(forms::show(QString::fromLatin1(frmSplash::Name)), key.key(),
+                            key.keyboardModifiers());
             QVERIFY2(forms::isLoaded(QString::fromLatin1(frmSplash::Name)) != closes,
                      qPrintable(QKeySequence(key).toString()));
         }

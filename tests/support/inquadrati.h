@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyleOptionButton>
 #include <QStringList>
+#include <QStyleOptionButton>
 
 namespace testsupport {
 
@@ -56,14 +56,16 @@ inline QStringList fuoriposto(QWidget* window) {
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
-            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
             const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
             if (text.width() > room.width() || text.height() > room.height())
                 wrong << QStringLiteral("%1 caption clipped").arg(name);
         } else if (auto* label = qobject_cast<QLabel*>(control)) {
-            const int needed = label->wordWrap() ? label->heightForWidth(label->width())
-                                                 : label->sizeHint().height();
-            if (needed > label->height() || (!label->wordWrap() && label->sizeHint().width() > label->width()))
+            const int needed =
+                label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+            if (needed > label->height() ||
+                (!label->wordWrap() && label->sizeHint().width() > label->width()))
                 wrong << QStringLiteral("%1 caption clipped").arg(name);
         } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
             if (frame->fontMetrics().horizontalAdvance(frame->title()) > frame->width())

@@ -239,11 +239,15 @@ inline Reading readHtml(const QByteArray& html) {
         const QTextTable* table = at.currentTable();
         const QString text = block.text().replace(QChar::LineSeparator, u'\n').replace(QChar::Nbsp, u' ');
         const auto align = block.blockFormat().alignment();
-        const int alignment =
-            align & Qt::AlignRight ? 1 : align & Qt::AlignHCenter ? 2 : align & Qt::AlignJustify ? 3 : 0;
+        const int alignment = align & Qt::AlignRight     ? 1
+                              : align & Qt::AlignHCenter ? 2
+                              : align & Qt::AlignJustify ? 3
+                                                         : 0;
         const bool heading = table && table->cellAt(at).row() < table->format().headerRowCount();
-        read.add(!table ? "p" : heading ? "th" : "td", at.charFormat().fontPointSize(), alignment,
-                 at.charFormat().fontWeight() >= QFont::Bold,
+        read.add(!table    ? "p"
+                 : heading ? "th"
+                           : "td",
+                 at.charFormat().fontPointSize(), alignment, at.charFormat().fontWeight() >= QFont::Bold,
                  block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore, text);
         if (!text.isEmpty())
             read.fonts << at.charFormat().fontFamilies().toStringList().value(0);

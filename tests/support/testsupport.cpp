@@ -25,7 +25,9 @@ MessageBoxes::MessageBoxes() {
     });
 }
 
-MessageBoxes::~MessageBoxes() { msgbox::setAnswerer(nullptr); }
+MessageBoxes::~MessageBoxes() {
+    msgbox::setAnswerer(nullptr);
+}
 
 QString helpBox(MessageBoxes& boxes, QAbstractButton* button) {
     boxes.clear();

@@ -1,8 +1,8 @@
 #include "barraargomenti.h"
 
 #include "platform/controls.h"
-#include "platform/twips.h"
 #include "platform/forms.h"
+#include "platform/twips.h"
 #include "shell/openers.h"
 
 #include <QPushButton>
@@ -41,26 +41,29 @@ constexpr Topic topics[BarraArgomenti::Count + 1] = {
 void pulsantegrafico(QPushButton* button, quint32 bgr) {
     controls::setBackColor(button, bgr);
     button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; border-style: solid; border-width: 1px 2px 2px 1px;"
-                       " border-color: #ffffff #404040 #404040 #ffffff; }"
-                       "QPushButton:focus { outline: 1px dotted #000000; }"
-                       "QPushButton:pressed { border-width: 2px 1px 1px 2px;"
-                       " border-color: #404040 #ffffff #ffffff #404040; }")
+        QStringLiteral(
+            "QPushButton { background-color: %1; border-style: solid; border-width: 1px 2px 2px 1px;"
+            " border-color: #ffffff #404040 #404040 #ffffff; }"
+            "QPushButton:focus { outline: 1px dotted #000000; }"
+            "QPushButton:pressed { border-width: 2px 1px 1px 2px;"
+            " border-color: #404040 #ffffff #ffffff #404040; }")
             .arg(controls::bgr(bgr).name()));
 }
 
 // The usual keyboard order over the topic buttons.
-constexpr int usualOrder[BarraArgomenti::Count] = {1, 15, 16, 2, 3, 4, 5, 6, 7, 8, 18, 17, 9, 10, 11, 12, 13, 14};
+constexpr int usualOrder[BarraArgomenti::Count] = {1, 15, 16, 2, 3,  4,  5,  6,  7,
+                                                   8, 18, 17, 9, 10, 11, 12, 13, 14};
 } // namespace
 
-BarraArgomenti::BarraArgomenti(QWidget* parent, int own, bool reversed) : QGroupBox(parent), reversed_(reversed) {
+BarraArgomenti::BarraArgomenti(QWidget* parent, int own, bool reversed)
+    : QGroupBox(parent), reversed_(reversed) {
     setObjectName(QStringLiteral("Frame1"));
     twips::place(this, 0, 0, 9495, 975);
     controls::mark(this);
     for (int i = 1; i <= Count; ++i) {
         const Topic& t = topics[i];
-        cmd1[i] = controls::button(this, QStringLiteral("cmd1(%1)").arg(i), QString::fromLatin1(t.caption), t.left,
-                                   t.top, t.width, t.height);
+        cmd1[i] = controls::button(this, QStringLiteral("cmd1(%1)").arg(i), QString::fromLatin1(t.caption),
+                                   t.left, t.top, t.width, t.height);
         pulsantegrafico(cmd1[i], i == own ? controls::Red : controls::Grey);
         connect(cmd1[i], &QPushButton::clicked, this, [this, i] {
             if (onClick)

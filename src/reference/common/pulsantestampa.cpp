@@ -14,11 +14,11 @@ QIcon stampante() {
     QPainter p(&pixmap);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
-    p.drawRect(7, 2, 10, 7);   // sheet going in
+    p.drawRect(7, 2, 10, 7); // sheet going in
     p.setBrush(QColor(0x80, 0x80, 0x80));
-    p.drawRect(2, 9, 20, 9);   // body
+    p.drawRect(2, 9, 20, 9); // body
     p.setBrush(Qt::white);
-    p.drawRect(6, 15, 12, 7);  // sheet coming out
+    p.drawRect(6, 15, 12, 7); // sheet coming out
     p.drawLine(8, 18, 16, 18);
     p.setBrush(Qt::green);
     p.drawRect(18, 11, 2, 2);

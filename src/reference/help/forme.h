@@ -16,7 +16,8 @@ inline void centra(QWidget* window) {
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+    window->move(area.x() + (area.width() - window->width()) / 2,
+                 area.y() + (area.height() - window->height()) / 2);
 }
 
 // A horizontal rule from x1 to x2 at height y, in twips.

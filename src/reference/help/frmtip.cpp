@@ -41,7 +41,8 @@ frmTip::frmTip() : Form(QStringLiteral("frmTip")) {
     icona->setGeometry(2, 2, 32, 32);
     icona->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
 
-    Label1 = label(Picture1, QStringLiteral("Label1"), QStringLiteral("Non tutti sanno che..."), 540, 180, 2655, 255);
+    Label1 = label(Picture1, QStringLiteral("Label1"), QStringLiteral("Non tutti sanno che..."), 540, 180,
+                   2655, 255);
     Label1->setFont(twips::sansFont(8.25, true));
     lblTipText = label(Picture1, QStringLiteral("lblTipText"), QString(), 180, 840, 4095, 1635);
     lblTipText->setFont(twips::sansFont(9.75));
@@ -51,8 +52,10 @@ frmTip::frmTip() : Form(QStringLiteral("frmTip")) {
     }
 
     cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("&Chiudi"), 4800, 120, 1215, 375);
-    cmdNextTip = button(this, QStringLiteral("cmdNextTip"), QStringLiteral("&Successivo"), 4800, 600, 1215, 375);
-    cmdprecedente = button(this, QStringLiteral("cmdprecedente"), QStringLiteral("&Precedente"), 4800, 1080, 1215, 375);
+    cmdNextTip =
+        button(this, QStringLiteral("cmdNextTip"), QStringLiteral("&Successivo"), 4800, 600, 1215, 375);
+    cmdprecedente =
+        button(this, QStringLiteral("cmdprecedente"), QStringLiteral("&Precedente"), 4800, 1080, 1215, 375);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdNextTip, &QPushButton::clicked, this, [this] { cmdNextTip_Click(); });
@@ -107,7 +110,9 @@ void frmTip::DisplayCurrentTip() {
         lblTipText->setText(TipList.at(TipPosition - 1));
 }
 
-void frmTip::cmdNextTip_Click() { ShowNextTip(); }
+void frmTip::cmdNextTip_Click() {
+    ShowNextTip();
+}
 
 void frmTip::cmdprecedente_Click() {
     if (TipPosition > 1 && !TipList.isEmpty()) {
@@ -116,12 +121,16 @@ void frmTip::cmdprecedente_Click() {
     }
 }
 
-void frmTip::cmdOK_Click() { forms::hide(objectName()); }
+void frmTip::cmdOK_Click() {
+    forms::hide(objectName());
+}
 
 void frmTip::keyPressEvent(QKeyEvent* event) {
     // Chiudi is both the default and the cancel button; Enter on another button presses that one.
     switch (event->key()) {
-    case Qt::Key_Escape: cmdOK->click(); return;
+    case Qt::Key_Escape:
+        cmdOK->click();
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
@@ -129,6 +138,7 @@ void frmTip::keyPressEvent(QKeyEvent* event) {
         else
             cmdOK->click();
         return;
-    default: Form::keyPressEvent(event);
+    default:
+        Form::keyPressEvent(event);
     }
 }

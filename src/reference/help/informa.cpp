@@ -15,7 +15,6 @@ namespace {
 constexpr int LarghezzaInterna = 6975;
 constexpr int AltezzaInterna = 4020;
 
-
 QFont arial(double size, bool bold, bool italic, QFont::Weight weight = QFont::Bold) {
     QFont font = twips::sansFont(size, bold);
     if (bold)
@@ -44,15 +43,18 @@ informa::informa() : Form(QStringLiteral("informa")) {
     Label2 = label(this, QStringLiteral("Label2"), QString(), 240, 960, 6495, 255);
     Label2->setFont(twips::sansFont(9.75));
     guida::linea(this, QStringLiteral("Line1"), 240, 6720, 1320);
-    Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("per sistemi Windows a 32 bit "), 2400, 1440, 2175, 255);
+    Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("per sistemi Windows a 32 bit "), 2400,
+                   1440, 2175, 255);
     Label6 = label(this, QStringLiteral("Label6"), QString(), 1320, 1680, 4335, 255);
     guida::linea(this, QStringLiteral("Line2"), 1320, 5640, 2040);
     label7 = label(this, QStringLiteral("label7"),
-                   QStringLiteral("(musica d'apertura: \"Internet\", composta apposta per ZELVO)"), 0, 2160, 6975, 255);
+                   QStringLiteral("(musica d'apertura: \"Internet\", composta apposta per ZELVO)"), 0, 2160,
+                   6975, 255);
     setForeColor(label7, Blue);
     guida::linea(this, QStringLiteral("Line3"), 480, 6480, 2520);
-    Label4 = label(this, QStringLiteral("Label4"), textfiles::resource(QStringLiteral(":/reference/help/avvertenze.txt")),
-                   240, 2640, 3495, 1215);
+    Label4 =
+        label(this, QStringLiteral("Label4"),
+              textfiles::resource(QStringLiteral(":/reference/help/avvertenze.txt")), 240, 2640, 3495, 1215);
     for (QLabel* centred : {Label3, Label1, Label2, Label6, label7})
         centred->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 5160, 3120, 1575, 495);
@@ -73,4 +75,6 @@ QString informa::rigaversione() {
            anno(dataversione) + QStringLiteral("- 20") + codicedata.right(2);
 }
 
-void informa::cmdOK_Click() { forms::hide(objectName()); }
+void informa::cmdOK_Click() {
+    forms::hide(objectName());
+}

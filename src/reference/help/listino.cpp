@@ -44,7 +44,9 @@ public:
     }
 
 private:
-    static bool separatore(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+    static bool separatore(QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    }
 
     static listino::Valore nudo(const QString& campo) {
         static const QRegularExpression numero(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
@@ -157,14 +159,18 @@ QString listino::importo(const Valore& valore) {
 QString listino::avviso() const {
     const QString annunciatitesto = num::toText(annunciati);
     switch (esito) {
-    case Esito::Completo: return QString();
+    case Esito::Completo:
+        return QString();
     case Esito::Mancante:
-        return QStringLiteral("Listino non disponibile: il file listino.txt non si trova nella cartella corrente.");
+        return QStringLiteral(
+            "Listino non disponibile: il file listino.txt non si trova nella cartella corrente.");
     case Esito::Inaccessibile:
-        return QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella corrente ma non "
-                              "può essere letto.");
+        return QStringLiteral(
+            "Listino non disponibile: il file listino.txt si trova nella cartella corrente ma non "
+            "può essere letto.");
     case Esito::Illeggibile:
-        return QStringLiteral("Listino non disponibile: il file listino.txt non indica un numero di prodotti valido.");
+        return QStringLiteral(
+            "Listino non disponibile: il file listino.txt non indica un numero di prodotti valido.");
     case Esito::Troppi:
         return QStringLiteral("Il file listino.txt annuncia %1 prodotti: sono mostrati soltanto i primi %2.")
             .arg(annunciatitesto)

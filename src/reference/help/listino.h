@@ -17,12 +17,12 @@ public:
     };
 
     enum class Esito {
-        Completo,     // every announced product read
-        Mancante,     // no file of that name
+        Completo,      // every announced product read
+        Mancante,      // no file of that name
         Inaccessibile, // the file is there but cannot be opened
-        Illeggibile,  // the count is missing or not a whole number from 0 up
-        Troppi,       // more than the capacity announced: the first ones read
-        Corto,        // the file ends before its count
+        Illeggibile,   // the count is missing or not a whole number from 0 up
+        Troppi,        // more than the capacity announced: the first ones read
+        Corto,         // the file ends before its count
     };
 
     // Reads the file; never fails, the outcome says what was found.

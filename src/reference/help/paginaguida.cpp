@@ -21,11 +21,13 @@ paginaguida::paginaguida(const PaginaGuida& pagina)
     setBackColor(this, LightYellow);
 
     const bool manuale = objectName() == QLatin1String("manuale");
-    cmdSommario = button(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"), 120, 120, 1215, 375,
-                         manuale ? QStringLiteral("cliccare per visualizzare il sommario della guida") : QString());
-    cmdStampa = button(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"), 1320, 120, 1215, 375,
-                       manuale ? QStringLiteral("cliccare per avere la copia su carta del MANUALE D'USO RAPIDO")
-                               : QString());
+    cmdSommario =
+        button(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"), 120, 120, 1215, 375,
+               manuale ? QStringLiteral("cliccare per visualizzare il sommario della guida") : QString());
+    cmdStampa =
+        button(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"), 1320, 120, 1215, 375,
+               manuale ? QStringLiteral("cliccare per avere la copia su carta del MANUALE D'USO RAPIDO")
+                       : QString());
     cmdChiudi = button(this, QStringLiteral("cmdChiudi"), QStringLiteral("&Chiudi"), 2520, 120, 1215, 375,
                        manuale ? QStringLiteral("cliccare per chiudere la finestra") : QString());
 
@@ -35,8 +37,8 @@ paginaguida::paginaguida(const PaginaGuida& pagina)
     setForeColor(Label1, Blue);
     setBackColor(Label1, LightYellow);
 
-    Label2 = label(this, QStringLiteral("Label2"), pagina.testo(), pagina.sinistratesto, 960, pagina.larghezzatesto,
-                   pagina.altezzatesto);
+    Label2 = label(this, QStringLiteral("Label2"), pagina.testo(), pagina.sinistratesto, 960,
+                   pagina.larghezzatesto, pagina.altezzatesto);
     Label2->setFont(twips::sansFont(9.75));
     setForeColor(Label2, Black);
     setBackColor(Label2, LightYellow);
@@ -54,13 +56,21 @@ void paginaguida::Form_Load() {
         move(twips::px(SinistraPaginaStretta), y());
 }
 
-QString paginaguida::titolo() const { return Label1->text(); }
+QString paginaguida::titolo() const {
+    return Label1->text();
+}
 
-QString paginaguida::testo() const { return Label2->text(); }
+QString paginaguida::testo() const {
+    return Label2->text();
+}
 
-void paginaguida::cmdchiudi_Click() { forms::unload(objectName()); }
+void paginaguida::cmdchiudi_Click() {
+    forms::unload(objectName());
+}
 
-void paginaguida::cmdSommario_Click() { openers::apri(QStringLiteral("sommario")); }
+void paginaguida::cmdSommario_Click() {
+    openers::apri(QStringLiteral("sommario"));
+}
 
 void paginaguida::cmdstampa_Click() {
     ModZelvo::titologuida = titolo();

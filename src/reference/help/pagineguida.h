@@ -7,7 +7,7 @@
 struct PaginaGuida {
     const char* nome;
     const char* titolo;
-    int larghezzafinestra;  // design width of the client area, twips
+    int larghezzafinestra; // design width of the client area, twips
     int larghezzatitolo;
     int altezzatitolo;
     int sinistratesto;

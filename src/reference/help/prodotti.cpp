@@ -30,19 +30,19 @@ prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
     resize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
     setBackColor(this, LightYellow);
 
-    cmdsommario = button(this, QStringLiteral("cmdsommario"), QStringLiteral("&Sommario"), 120, 120, 1215, 375,
-                         QStringLiteral("cliccare per visualizzare il sommario della guida"));
+    cmdsommario = button(this, QStringLiteral("cmdsommario"), QStringLiteral("&Sommario"), 120, 120, 1215,
+                         375, QStringLiteral("cliccare per visualizzare il sommario della guida"));
     cmdstampa = button(this, QStringLiteral("cmdstampa"), QStringLiteral("S&tampa"), 1320, 120, 1215, 375,
                        QStringLiteral("cliccare per stampare il listino"));
     cmdchiudi = button(this, QStringLiteral("cmdchiudi"), QStringLiteral("&Chiudi"), 2520, 120, 1215, 375,
                        QStringLiteral("cliccare per chiudere la finestra sui prodotti"));
-    Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("Sito: ") + QLatin1String(Sito), 6480, 480,
-                      2415, 375, QStringLiteral("clicca per accedere al sito"));
-    Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("Email: ") + QLatin1String(Posta), 6480, 840,
-                      2415, 375, QStringLiteral("clicca per inviare un'email"));
+    Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("Sito: ") + QLatin1String(Sito), 6480,
+                      480, 2415, 375, QStringLiteral("clicca per accedere al sito"));
+    Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("Email: ") + QLatin1String(Posta),
+                      6480, 840, 2415, 375, QStringLiteral("clicca per inviare un'email"));
 
-    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("VERSIONI PROFESSIONALI PER WINDOWS - LISTINO"), 600,
-                   840, 4815, 255);
+    Label1 = label(this, QStringLiteral("Label1"),
+                   QStringLiteral("VERSIONI PROFESSIONALI PER WINDOWS - LISTINO"), 600, 840, 4815, 255);
     Label10 = label(this, QStringLiteral("Label10"), QString(), 5400, 840, 855, 255);
     for (QLabel* l : {Label1, Label10}) {
         l->setFont(grassetto(l->font()));
@@ -65,13 +65,15 @@ prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
         {"Label6", "via internet a euro", "per chi acquista via internet", 7680, 1215, 495},
     };
     for (const Intestazione& i : intestazioni) {
-        QLabel* l = cell(this, QString::fromLatin1(i.nome), QString::fromUtf8(i.testo), i.left, 1320, i.width, i.height);
+        QLabel* l = cell(this, QString::fromLatin1(i.nome), QString::fromUtf8(i.testo), i.left, 1320, i.width,
+                         i.height);
         l->setFont(grassetto(l->font()));
         l->setToolTip(QString::fromUtf8(i.suggerimento));
         setForeColor(l, Black);
     }
-    Label11 = cell(this, QStringLiteral("Label11"),
-                   QStringLiteral("(per offerte e opportunità vedi il catalogo sul sito)"), 2520, 1560, 3975, 255);
+    Label11 =
+        cell(this, QStringLiteral("Label11"),
+             QStringLiteral("(per offerte e opportunità vedi il catalogo sul sito)"), 2520, 1560, 3975, 255);
     Label11->setToolTip(QStringLiteral("esistono versioni ridotte dal costo minore"));
     setForeColor(Label11, Black);
 
@@ -110,14 +112,15 @@ prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
 
     scrollWithWheel(VScroll1, rows);
 
-    Label8 = label(this, QStringLiteral("Label8"), textfiles::resource(QStringLiteral(":/reference/help/sconto.txt")),
-                   600, 4440, 8295, 255);
+    Label8 = label(this, QStringLiteral("Label8"),
+                   textfiles::resource(QStringLiteral(":/reference/help/sconto.txt")), 600, 4440, 8295, 255);
     Label8->setFont(grassetto(Label8->font()));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setForeColor(Label8, Red);
     setBackColor(Label8, Yellow);
-    Label7 = cell(this, QStringLiteral("Label7"), textfiles::resource(QStringLiteral(":/reference/help/condizioni.txt")),
-                  600, 4800, 8295, 1455);
+    Label7 =
+        cell(this, QStringLiteral("Label7"),
+             textfiles::resource(QStringLiteral(":/reference/help/condizioni.txt")), 600, 4800, 8295, 1455);
     Label7->setWordWrap(true);
     Label7->setToolTip(QStringLiteral("per qualsiasi informazione scrivete a ") + QLatin1String(Posta));
     setForeColor(Label7, DarkBlue);
@@ -151,8 +154,9 @@ void prodotti::leggilistino() {
     if (letto.esito != listino::Esito::Completo) {
         // The note on further copies gives way to what went wrong with the file.
         Label8->setText(letto.avviso());
-        Label8->setToolTip(QStringLiteral("file cercato: ") +
-                           QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("listino.txt"))));
+        Label8->setToolTip(
+            QStringLiteral("file cercato: ") +
+            QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("listino.txt"))));
     }
     // With fewer than ten products there is nothing to scroll: the bar stays at 1.
     VScroll1->setMaximum(std::max(1, numeroprodotti - 9));
@@ -177,7 +181,8 @@ void prodotti::cmdstampa_Click() {
     stampainword::intestazione({QStringLiteral("prodotti software VORTANEL")}, 1);
     word::Selection& selezione = applicazioneword->selection();
     selezione.setFontSize(12);
-    selezione.typeText(QStringLiteral("acquistabili dalla pagina ") + QLatin1String(Acquisti) + word::CR + word::CR);
+    selezione.typeText(QStringLiteral("acquistabili dalla pagina ") + QLatin1String(Acquisti) + word::CR +
+                       word::CR);
     // The document lets a new paragraph merge into an empty last one, as the typed text leaves; writing its
     // mark at once keeps it apart, so a blank line stands between the text and the table.
     const word::ParagraphObject vuoto =
@@ -202,12 +207,22 @@ void prodotti::cmdstampa_Click() {
         stampainword::allineaadestra(1, k);
 }
 
-int prodotti::Link(const QString& address) { return shellopen::open(address) ? 1 : 0; }
+int prodotti::Link(const QString& address) {
+    return shellopen::open(address) ? 1 : 0;
+}
 
-void prodotti::Command1_Click() { Link(QLatin1String(Catalogo)); }
+void prodotti::Command1_Click() {
+    Link(QLatin1String(Catalogo));
+}
 
-void prodotti::Command2_Click() { Link(QStringLiteral("mailto: ") + QLatin1String(Posta)); }
+void prodotti::Command2_Click() {
+    Link(QStringLiteral("mailto: ") + QLatin1String(Posta));
+}
 
-void prodotti::cmdchiudi_Click() { forms::hide(objectName()); }
+void prodotti::cmdchiudi_Click() {
+    forms::hide(objectName());
+}
 
-void prodotti::cmdSommario_Click() { openers::apri(QStringLiteral("sommario")); }
+void prodotti::cmdSommario_Click() {
+    openers::apri(QStringLiteral("sommario"));
+}

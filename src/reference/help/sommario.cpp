@@ -54,15 +54,17 @@ sommario::sommario() : ProportionedForm(QStringLiteral("sommario")) {
     setBackColor(this, LightYellow);
     setMouseTracking(true);
 
-    Label1 = cell(this, QStringLiteral("Label1"), QStringLiteral("Argomenti della guida"), 240, 360, 3375, 375, Cyan);
+    Label1 = cell(this, QStringLiteral("Label1"), QStringLiteral("Argomenti della guida"), 240, 360, 3375,
+                  375, Cyan);
     Label1->setFont(twips::sansFont(12, true));
     setForeColor(Label1, Black);
 
     for (int i = 1; i <= Argomenti; ++i) {
         const Riga& riga = righe[i - 1];
-        puls[i] = button(this, QStringLiteral("puls(%1)").arg(i), QStringLiteral("--->"), 240, riga.top, 375, 255);
-        lbl[i] = cell(this, QStringLiteral("lbl(%1)").arg(i), QString::fromUtf8(riga.didascalia), 720, riga.top, 2895,
-                      255, i == Argomenti ? Yellow : Cyan);
+        puls[i] =
+            button(this, QStringLiteral("puls(%1)").arg(i), QStringLiteral("--->"), 240, riga.top, 375, 255);
+        lbl[i] = cell(this, QStringLiteral("lbl(%1)").arg(i), QString::fromUtf8(riga.didascalia), 720,
+                      riga.top, 2895, 255, i == Argomenti ? Yellow : Cyan);
         lbl[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         lbl[i]->setWordWrap(false);
         setForeColor(lbl[i], Black);
@@ -94,7 +96,9 @@ QString sommario::argomento(int Index) {
     return QString::fromLatin1(righe[Index - 1].finestra);
 }
 
-void sommario::puls_Click(int Index) { openers::apri(argomento(Index)); }
+void sommario::puls_Click(int Index) {
+    openers::apri(argomento(Index));
+}
 
 void sommario::azzeragrassetto() {
     for (int i = 1; i <= Argomenti; ++i)
@@ -106,14 +110,18 @@ void sommario::lbl_MouseMove(int Index) {
     grassetto(lbl[Index], true);
 }
 
-void sommario::form_MouseMove() { azzeragrassetto(); }
+void sommario::form_MouseMove() {
+    azzeragrassetto();
+}
 
 void sommario::lbl_Mousedown(int Index) {
     lbl[Index]->setFrameShape(QFrame::NoFrame);
     puls_Click(Index);
 }
 
-void sommario::lbl_MouseUp(int Index) { lbl[Index]->setFrameShape(QFrame::Box); }
+void sommario::lbl_MouseUp(int Index) {
+    lbl[Index]->setFrameShape(QFrame::Box);
+}
 
 bool sommario::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 1; i <= Argomenti; ++i) {
@@ -121,10 +129,17 @@ bool sommario::eventFilter(QObject* watched, QEvent* event) {
             continue;
         // Consumed here, so that the move does not reach the window and clear the bold again.
         switch (event->type()) {
-        case QEvent::MouseMove: lbl_MouseMove(i); return true;
-        case QEvent::MouseButtonPress: lbl_Mousedown(i); return true;
-        case QEvent::MouseButtonRelease: lbl_MouseUp(i); return true;
-        default: break;
+        case QEvent::MouseMove:
+            lbl_MouseMove(i);
+            return true;
+        case QEvent::MouseButtonPress:
+            lbl_Mousedown(i);
+            return true;
+        case QEvent::MouseButtonRelease:
+            lbl_MouseUp(i);
+            return true;
+        default:
+            break;
         }
         break;
     }
@@ -168,14 +183,21 @@ bool sommario::esportaguida(const QString& cartella) {
     QString errore;
     if (applicazioneword->document(applicazioneword->documentCount())->saveAs(percorso, &errore))
         return true;
-    msgbox::show(errore + QStringLiteral("\rLa guida resta aperta nella finestra del documento: da lì si può salvare "
-                                         "in un'altra cartella."),
-                 msgbox::Exclamation, titoloaiuto);
+    msgbox::show(
+        errore + QStringLiteral("\rLa guida resta aperta nella finestra del documento: da lì si può salvare "
+                                "in un'altra cartella."),
+        msgbox::Exclamation, titoloaiuto);
     return false;
 }
 
-void sommario::cmdstampa_Click() { esportaguida(ModZelvo::cartellaprogramma()); }
+void sommario::cmdstampa_Click() {
+    esportaguida(ModZelvo::cartellaprogramma());
+}
 
-void sommario::cmdchiudi_Click() { forms::hide(objectName()); }
+void sommario::cmdchiudi_Click() {
+    forms::hide(objectName());
+}
 
-void sommario::esci_Click() { ModZelvo::uscita(); }
+void sommario::esci_Click() {
+    ModZelvo::uscita();
+}

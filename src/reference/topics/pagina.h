@@ -5,13 +5,13 @@
 
 // What makes one topic page: everything else is the template's.
 struct Pagina {
-    const char* finestra;        // window name, also the name of its text resource
-    const char* caption;         // title bar
-    const char* heading;         // caption of Frame3
-    int own;                     // the topic button painted red
-    bool reversedTabs = false;   // the topic bar walked backwards by the Tab key
-    int frameHeight = 4215;      // twips
-    int textHeight = 3855;       // twips
+    const char* finestra;      // window name, also the name of its text resource
+    const char* caption;       // title bar
+    const char* heading;       // caption of Frame3
+    int own;                   // the topic button painted red
+    bool reversedTabs = false; // the topic bar walked backwards by the Tab key
+    int frameHeight = 4215;    // twips
+    int textHeight = 3855;     // twips
 
     QString name() const { return QString::fromLatin1(finestra); }
     QString resource() const { return QStringLiteral(":/reference/pages/%1.txt").arg(name()); }

@@ -19,9 +19,11 @@ FrameWindow::Setup impostazione(const Pagina& pagina) {
     s.caption = QString::fromUtf8(pagina.caption);
     s.layout = FrameWindow::Layout::Reference;
     s.tooltips = FrameWindow::Tooltips::Clicca;
-    s.hint = QStringLiteral("leggi l'approfondimento o passa ad altri argomenti usando i tasti in alto nella finestra");
-    s.helpLines = {QStringLiteral("- La finestra è di sola lettura;"),
-                   QStringLiteral("- clicca su un tasto in alto per visualizzare il rispettivo approndimento.")};
+    s.hint = QStringLiteral(
+        "leggi l'approfondimento o passa ad altri argomenti usando i tasti in alto nella finestra");
+    s.helpLines = {
+        QStringLiteral("- La finestra è di sola lettura;"),
+        QStringLiteral("- clicca su un tasto in alto per visualizzare il rispettivo approndimento.")};
     return s;
 }
 } // namespace
@@ -52,7 +54,9 @@ void PaginaArgomento::ordinetabulazione() {
         setTabOrder(chain[k - 1], chain[k]);
 }
 
-void PaginaArgomento::cmd1_Click(int Index) { reference::apriargomento(objectName(), Index); }
+void PaginaArgomento::cmd1_Click(int Index) {
+    reference::apriargomento(objectName(), Index);
+}
 
 void PaginaArgomento::stampa_Click() {
     passo->setText(QStringLiteral("sto caricando WORD"));
@@ -60,7 +64,8 @@ void PaginaArgomento::stampa_Click() {
     stampainword::intestazione();
     // Heading and page text both go through the range of one paragraph object; how the two writes
     // join is the word processor's affair.
-    const word::ParagraphObject paragrafo = stampainword::paragrafo(12, Frame3->title() + word::CR + word::CR);
+    const word::ParagraphObject paragrafo =
+        stampainword::paragrafo(12, Frame3->title() + word::CR + word::CR);
     paragrafo.range().setFontSize(10);
     // The box's text as it holds it, its no-break spaces too, which toPlainText turns into plain ones.
     paragrafo.range().setText(

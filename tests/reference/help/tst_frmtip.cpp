@@ -15,7 +15,9 @@
 using namespace testsupport;
 
 namespace {
-QString percorsotips() { return ModZelvo::cartellaprogramma() + QStringLiteral("/SuggerimentiZelvo.TXT"); }
+QString percorsotips() {
+    return ModZelvo::cartellaprogramma() + QStringLiteral("/SuggerimentiZelvo.TXT");
+}
 
 void scrivitips(const QByteArray& bytes) {
     QFile file(percorsotips());
@@ -23,7 +25,9 @@ void scrivitips(const QByteArray& bytes) {
     file.write(bytes);
 }
 
-frmTip* apritips() { return qobject_cast<frmTip*>(forms::show(QStringLiteral("frmTip"))); }
+frmTip* apritips() {
+    return qobject_cast<frmTip*>(forms::show(QStringLiteral("frmTip")));
+}
 } // namespace
 
 class TestTipsAbout : public QObject {
@@ -45,11 +49,13 @@ private slots:
             << QStringList{"uno", "uno", "due", "tre", "uno", "due", "tre", "due", "uno"};
         QTest::newRow("an empty line is a tip of its own")
             << QByteArray("primo\r\n\r\nterzo") << "++-" << QStringList{"primo", "", "terzo", ""};
-        QTest::newRow("a single line keeps showing") << QByteArray("solo questo") << "++-"
-                                                     << QStringList(4, QStringLiteral("solo questo"));
-        QTest::newRow("an empty file gives an empty label") << QByteArray() << "+-" << QStringList(3, QString());
-        QTest::newRow("Windows-1252 accents") << QByteArray("la qualit\xe0 del cibo \x96 perch\xe9 no\r\nsecondo\r\n")
-                                              << "+" << QStringList{"la qualità del cibo – perché no", "secondo"};
+        QTest::newRow("a single line keeps showing")
+            << QByteArray("solo questo") << "++-" << QStringList(4, QStringLiteral("solo questo"));
+        QTest::newRow("an empty file gives an empty label")
+            << QByteArray() << "+-" << QStringList(3, QString());
+        QTest::newRow("Windows-1252 accents")
+            << QByteArray("la qualit\xe0 del cibo \x96 perch\xe9 no\r\nsecondo\r\n") << "+"
+            << QStringList{"la qualità del cibo – perché no", "secondo"};
     }
     void tips_stepThroughTheFile() {
         QFETCH(QByteArray, file);
@@ -59,7 +65,8 @@ private slots:
         frmTip* tip = apritips();
         QStringList seen{tip->lblTipText->text()};
         for (const QChar click : clicks) {
-            QTest::mouseClick(click == QLatin1Char('+') ? tip->cmdNextTip : tip->cmdprecedente, Qt::LeftButton);
+            QTest::mouseClick(click == QLatin1Char('+') ? tip->cmdNextTip : tip->cmdprecedente,
+                              Qt::LeftButton);
             seen << tip->lblTipText->text();
         }
         QCOMPARE(seen, shown);
@@ -84,10 +91,12 @@ private slots:
         textfiles::setUnreadable([](const QString& path) { return path == percorsotips(); });
         tip = apritips();
         textfiles::setUnreadable(nullptr);
-        QCOMPARE(tip->lblTipText->text(),
-                 QStringLiteral("Impossibile leggere il file SuggerimentiZelvo.TXT\r\n\r\nIl file si trova nella directory "
-                                "dell'applicazione ma non può essere aperto: controllare che sia un file di testo e "
-                                "di avere il permesso di leggerlo. "));
+        QCOMPARE(
+            tip->lblTipText->text(),
+            QStringLiteral(
+                "Impossibile leggere il file SuggerimentiZelvo.TXT\r\n\r\nIl file si trova nella directory "
+                "dell'applicazione ma non può essere aperto: controllare che sia un file di testo e "
+                "di avere il permesso di leggerlo. "));
         QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
         QVERIFY(tip->tips().isEmpty());
     }
@@ -104,7 +113,8 @@ private slots:
     }
 
     void tips_shippedFileHasFortyShortTips() {
-        const QString shipped = qEnvironmentVariable("ZELVO_SOURCE_DIR") + QStringLiteral("/resources/SuggerimentiZelvo.TXT");
+        const QString shipped =
+            qEnvironmentVariable("ZELVO_SOURCE_DIR") + QStringLiteral("/resources/SuggerimentiZelvo.TXT");
         frmTip tip;
         QVERIFY(tip.LoadTips(shipped));
         QVERIFY(tip.tips().size() >= 40);
@@ -118,11 +128,13 @@ private slots:
         QCOMPARE(box->windowTitle(), QStringLiteral("Informazioni su Zelvo"));
         QCOMPARE(box->Label1->text(), QStringLiteral("Zelvo"));
         QCOMPARE(box->Label2->text(), QStringLiteral("menu per una dieta equilibrata"));
-        QCOMPARE(box->Label6->text(), QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
+        QCOMPARE(box->Label6->text(),
+                 QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
         QTest::mouseClick(box->cmdOK, Qt::LeftButton);
         QVERIFY(!box->isVisible());
         QCOMPARE(forms::show(QStringLiteral("informa")), box);
-        QCOMPARE(box->Label6->text(), QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
+        QCOMPARE(box->Label6->text(),
+                 QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
     }
 
     void about_closingYearComesFromTheLastTwoCharacters() {
@@ -140,7 +152,8 @@ private slots:
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!page->isVisible());
         QCOMPARE(forms::show(QStringLiteral("supportoclienti")), page);
-        QVERIFY(page->findChild<QLabel*>(QStringLiteral("Label9"))->text().endsWith(QStringLiteral(".example")));
+        QVERIFY(
+            page->findChild<QLabel*>(QStringLiteral("Label9"))->text().endsWith(QStringLiteral(".example")));
         // "sito internet:" whole within its designed width, short of the web address beside it.
         QCOMPARE(page->findChild<QLabel*>(QStringLiteral("Label8"))->geometry(),
                  twips::rect(240, 3600, 855, 255));

@@ -5,7 +5,6 @@
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
 
-#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace testsupport;
 
@@ -92,7 +92,9 @@ private slots:
         QVERIFY(!p->isVisible());
         scrivi(listinoDi(3));
         p->cmdSommario_Click();
-        qobject_cast<QWidget*>(forms::find(QStringLiteral("sommario")))->findChild<QPushButton*>(QStringLiteral("puls(11)"))->click();
+        qobject_cast<QWidget*>(forms::find(QStringLiteral("sommario")))
+            ->findChild<QPushButton*>(QStringLiteral("puls(11)"))
+            ->click();
         QCOMPARE(forms::find(QStringLiteral("prodotti")), p);
         QCOMPARE(p->nom[1]->text(), QStringLiteral("prog5"));
         QCOMPARE(p->numeroprodotti, 23);
@@ -130,16 +132,17 @@ private slots:
 
         QTest::mouseClick(p->cmdstampa, Qt::LeftButton);
         word::Document* doc = ModZelvo::documentoword;
-        QCOMPARE(doc->paragraphTexts().mid(0, 4),
-                 (QStringList{QStringLiteral("prodotti software VORTANEL"), QString(),
-                              QStringLiteral("acquistabili dalla pagina http://www.vortanel.example/acquisti.htm"),
-                              QString()}));
+        QCOMPARE(
+            doc->paragraphTexts().mid(0, 4),
+            (QStringList{QStringLiteral("prodotti software VORTANEL"), QString(),
+                         QStringLiteral("acquistabili dalla pagina http://www.vortanel.example/acquisti.htm"),
+                         QString()}));
         QCOMPARE(doc->tableCount(), 1);
         // The paragraph added before the table stays one of its own after the typed empty line, so a
         // blank line parts the text from the table.
         const auto& blocks = doc->blocks();
-        const auto table =
-            std::find_if(blocks.begin(), blocks.end(), [](const word::Document::Block& b) { return b.isTable; });
+        const auto table = std::find_if(blocks.begin(), blocks.end(),
+                                        [](const word::Document::Block& b) { return b.isTable; });
         QVERIFY(table - blocks.begin() >= 3);
         QCOMPARE((table - 3)->paragraph.text(), doc->paragraphTexts().at(2));
         QCOMPARE((table - 2)->paragraph.text(), QString());
@@ -175,10 +178,12 @@ private slots:
         QTest::addColumn<int>("maximum");
         QTest::addColumn<QString>("notice");
         QTest::newRow("count of exactly 100") << listinoDi(100) << 100 << 91 << QString();
-        QTest::newRow("count above 100") << listinoDi(120) << 100 << 91
-                                         << "Il file listino.txt annuncia 120 prodotti: sono mostrati soltanto i primi 100.";
-        QTest::newRow("shorter than count") << listinoDi(12, "23") << 12 << 3
-                                            << "Il file listino.txt annuncia 23 prodotti ma ne contiene soltanto 12.";
+        QTest::newRow("count above 100")
+            << listinoDi(120) << 100 << 91
+            << "Il file listino.txt annuncia 120 prodotti: sono mostrati soltanto i primi 100.";
+        QTest::newRow("shorter than count")
+            << listinoDi(12, "23") << 12 << 3
+            << "Il file listino.txt annuncia 23 prodotti ma ne contiene soltanto 12.";
         const QString invalido = QStringLiteral(
             "Listino non disponibile: il file listino.txt non indica un numero di prodotti valido.");
         QTest::newRow("count with a fraction") << listinoDi(5, "4.5") << 0 << 1 << invalido;
@@ -214,7 +219,8 @@ private slots:
         prodotti* p = apri();
         QCOMPARE(p->numeroprodotti, 0);
         QCOMPARE(p->Label8->text(),
-                 QStringLiteral("Listino non disponibile: il file listino.txt non si trova nella cartella corrente."));
+                 QStringLiteral(
+                     "Listino non disponibile: il file listino.txt non si trova nella cartella corrente."));
         QVERIFY(p->Label8->toolTip().contains(QStringLiteral("listino.txt")));
         QCOMPARE(p->nom[1]->text(), QString());
         QCOMPARE(p->Label10->text(), QString());
@@ -222,18 +228,21 @@ private slots:
         // A file that is there but cannot be opened is not called missing.
         unloadAll();
         scrivi(listinoDi(3));
-        textfiles::setUnreadable([](const QString& path) { return path.endsWith(QLatin1String("listino.txt")); });
+        textfiles::setUnreadable(
+            [](const QString& path) { return path.endsWith(QLatin1String("listino.txt")); });
         p = apri();
         textfiles::setUnreadable(nullptr);
-        QCOMPARE(p->Label8->text(), QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella "
-                                                   "corrente ma non può essere letto."));
+        QCOMPARE(p->Label8->text(),
+                 QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella "
+                                "corrente ma non può essere letto."));
         QCOMPARE(p->numeroprodotti, 0);
         QCOMPARE(p->nom[1]->text(), QString());
     }
 
     void reader_handlesTheSequentialForm() {
         // Line ends and commas both close a field; blank lines between records are skipped.
-        const listino l = listino::analizza(QStringLiteral("2011\n2,\"A\"\r\n\"a, b\"\n\n1e2\n\"x\"junk,\"B\",\"c\",-3.5,.5"));
+        const listino l = listino::analizza(
+            QStringLiteral("2011\n2,\"A\"\r\n\"a, b\"\n\n1e2\n\"x\"junk,\"B\",\"c\",-3.5,.5"));
         QCOMPARE(l.esito, listino::Esito::Completo);
         QCOMPARE(listino::testo(l.intestazione), QStringLiteral("2011"));
         QCOMPARE(l.prodotti.size(), size_t(2));
@@ -270,7 +279,8 @@ private slots:
     }
 
     void sampleFile_readsComplete() {
-        const listino l = listino::leggi(qEnvironmentVariable("ZELVO_SOURCE_DIR") + QStringLiteral("/resources/listino.txt"));
+        const listino l = listino::leggi(qEnvironmentVariable("ZELVO_SOURCE_DIR") +
+                                         QStringLiteral("/resources/listino.txt"));
         QCOMPARE(l.esito, listino::Esito::Completo);
         QCOMPARE(l.prodotti.size(), size_t(23));
         for (const listino::Prodotto& p : l.prodotti) {

@@ -1,8 +1,8 @@
+#include "platform/twips.h"
 #include "reference/help/paginaguida.h"
 #include "reference/help/sommario.h"
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
-#include "platform/twips.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -23,8 +23,10 @@ void muovi(QWidget* widget) {
 }
 
 void premi(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-    QMouseEvent event(type, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), button, buttons, Qt::NoModifier);
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    QMouseEvent event(type, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), button, buttons,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
 }
 
@@ -41,7 +43,9 @@ std::shared_ptr<word::Document> ultimodocumento() {
     return recent.empty() ? nullptr : recent.back();
 }
 
-double dimensione(const word::Paragraph& p) { return p.runs.empty() ? 0 : p.runs.front().fontSize; }
+double dimensione(const word::Paragraph& p) {
+    return p.runs.empty() ? 0 : p.runs.front().fontSize;
+}
 
 // The index's rows as published: caption, the window it opens and its top; for the guide pages, in export
 // order, their title and about how long their text is.
@@ -107,7 +111,8 @@ private slots:
         QTest::newRow("12 falls back") << 12 << "manuale";
         QTest::newRow("negative falls back") << -5 << "manuale";
     }
-    // The "--->" button and its label side by side at the row's top; the guide pages with their title and text.
+    // The "--->" button and its label side by side at the row's top; the guide pages with their title and
+    // text.
     void topics_eachRowInPlaceOpensItsWindow() {
         QFETCH(int, index);
         QFETCH(QString, window);
@@ -242,9 +247,12 @@ private slots:
     void percorso_joinsWithOneSeparator_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("path");
-        QTest::newRow("plain") << "/opt/zelvo" << "/opt/zelvo/Zelvo-guida.doc";
-        QTest::newRow("root") << "/" << "/Zelvo-guida.doc";
-        QTest::newRow("drive root") << "C:\\" << "C:\\Zelvo-guida.doc";
+        QTest::newRow("plain") << "/opt/zelvo"
+                               << "/opt/zelvo/Zelvo-guida.doc";
+        QTest::newRow("root") << "/"
+                              << "/Zelvo-guida.doc";
+        QTest::newRow("drive root") << "C:\\"
+                                    << "C:\\Zelvo-guida.doc";
     }
     void percorso_joinsWithOneSeparator() {
         QFETCH(QString, folder);
@@ -259,8 +267,9 @@ private slots:
         const auto doc = ultimodocumento();
         QVERIFY(doc);
         const QStringList texts = doc->paragraphTexts();
-        QCOMPARE(texts.mid(0, 6), (QStringList{QStringLiteral("Zelvo"), QStringLiteral("menu per una dieta equilibrata"),
-                                               QString(), QString(), QStringLiteral("Guida:  Alimenti"), QString()}));
+        QCOMPARE(texts.mid(0, 6),
+                 (QStringList{QStringLiteral("Zelvo"), QStringLiteral("menu per una dieta equilibrata"),
+                              QString(), QString(), QStringLiteral("Guida:  Alimenti"), QString()}));
         QCOMPARE(texts.at(6), page->testo());
         QCOMPARE(texts.size(), 7);
         QCOMPARE(doc->pageBreaks(), 0);

@@ -25,9 +25,7 @@ class TestFabbisogno : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        testsupport::initialise();
-    }
+    void initTestCase() { testsupport::initialise(); }
     void init() { boxes.clear(); }
     void cleanup() { testsupport::unloadAll(); }
 
@@ -88,7 +86,8 @@ private slots:
             const int w = image.width(), h = image.height();
             for (const QPoint at :
                  {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)}) {
-                const QString where = QStringLiteral("%1 at %2,%3").arg(label->objectName()).arg(at.x()).arg(at.y());
+                const QString where =
+                    QStringLiteral("%1 at %2,%3").arg(label->objectName()).arg(at.x()).arg(at.y());
                 QVERIFY2(qGray(image.pixel(at)) < 80, qPrintable(where));
             }
         }
@@ -123,15 +122,23 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("RDA") << "RDA" << "Zelvo: controllo dati immessi nella finestra attiva"
-                             << QStringList{"La razione giornaliera raccomandata dalla Cee (RDA) è la seguente per "
-                                            "le vitamine ed i minerali:",
-                                            "- C ......... = mg     60",   "- B1 ....... = mg       1,4",
-                                            "- B2 ....... = mg       1,65", "- PP ....... = mg     18",
-                                            "- B6 ....... = mg       2",    "- folacina = mcg 200",
-                                            "- B12 ..... = mcg     1",     "- B5 ....... = mg       6",
-                                            "- Calcio .. = mg   890",      "- Ferro .... = mg     14"};
-        QTest::newRow("aiuto") << "aiuto" << "Zelvo: aiuto in linea"
+        QTest::newRow("RDA") << "RDA"
+                             << "Zelvo: controllo dati immessi nella finestra attiva"
+                             << QStringList{
+                                    "La razione giornaliera raccomandata dalla Cee (RDA) è la seguente per "
+                                    "le vitamine ed i minerali:",
+                                    "- C ......... = mg     60",
+                                    "- B1 ....... = mg       1,4",
+                                    "- B2 ....... = mg       1,65",
+                                    "- PP ....... = mg     18",
+                                    "- B6 ....... = mg       2",
+                                    "- folacina = mcg 200",
+                                    "- B12 ..... = mcg     1",
+                                    "- B5 ....... = mg       6",
+                                    "- Calcio .. = mg   890",
+                                    "- Ferro .... = mg     14"};
+        QTest::newRow("aiuto") << "aiuto"
+                               << "Zelvo: aiuto in linea"
                                << QStringList{"- La finestra è di sola lettura:",
                                               "- utilizzarla per verificare la corretta elaborazione della "
                                               "dieta in base alle esigenze."};
@@ -183,9 +190,12 @@ private slots:
     void leaving_unloadsThePageFirst_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("indice glicemico") << "cmd1(16)" << "glicemico";
-        QTest::newRow("alimenti") << "cmd1(1)" << "alimentari";
-        QTest::newRow("indietro") << "indietro" << "menu";
+        QTest::newRow("indice glicemico") << "cmd1(16)"
+                                          << "glicemico";
+        QTest::newRow("alimenti") << "cmd1(1)"
+                                  << "alimentari";
+        QTest::newRow("indietro") << "indietro"
+                                  << "menu";
     }
     void leaving_unloadsThePageFirst() {
         QFETCH(QString, button);
@@ -207,7 +217,8 @@ private slots:
         for (const auto& [button, target] :
              {std::pair{"BMR", "basale"}, {"tabpesi", "pesi"}, {"grass", "grasso"}}) {
             clic(page, button);
-            QVERIFY2(forms::find(QString::fromLatin1(target)) && forms::find(QString::fromLatin1(target))->isVisible(),
+            QVERIFY2(forms::find(QString::fromLatin1(target)) &&
+                         forms::find(QString::fromLatin1(target))->isVisible(),
                      button);
         }
         QVERIFY(boxes.shown().isEmpty());

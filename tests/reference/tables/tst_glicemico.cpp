@@ -51,9 +51,7 @@ class TestGlicemico : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        testsupport::initialise();
-    }
+    void initTestCase() { testsupport::initialise(); }
     void init() { boxes.clear(); }
     void cleanup() { testsupport::unloadAll(); }
 
@@ -97,8 +95,8 @@ private slots:
         // published table, digested, so a single mistyped letter or figure anywhere fails.
         QByteArray table;
         for (int i = 1; i <= glicemico::Righe; ++i)
-            table += page->nomialimenti[i].toUtf8() + '\t' + QByteArray::number(page->indiciglicemici[i]) +
-                     '\n';
+            table +=
+                page->nomialimenti[i].toUtf8() + '\t' + QByteArray::number(page->indiciglicemici[i]) + '\n';
         // A failure prints the rows as read, to set beside the published table.
         QVERIFY2(QCryptographicHash::hash(table, QCryptographicHash::Sha1).toHex() ==
                      "bb2d3a96b58170ab7138059f4ae3611090603bd4",
@@ -110,11 +108,16 @@ private slots:
         QTest::addColumn<int>("first");
         QTest::addColumn<QString>("firstName");
         QTest::addColumn<QString>("lastName");
-        QTest::newRow("16") << 16 << 16 << "Fagioli" << "Mele";
-        QTest::newRow("110") << 110 << 110 << "Patate fritte" << "Riso istantanco bollito per 6 min ";
-        QTest::newRow("115") << 115 << 115 << "Galletta per colazione" << "Maltosio";
-        QTest::newRow("beyond the end") << 500 << 115 << "Galletta per colazione" << "Maltosio";
-        QTest::newRow("before the start") << -7 << 1 << "Yogurt scremato" << "Lenticchie comuni";
+        QTest::newRow("16") << 16 << 16 << "Fagioli"
+                            << "Mele";
+        QTest::newRow("110") << 110 << 110 << "Patate fritte"
+                             << "Riso istantanco bollito per 6 min ";
+        QTest::newRow("115") << 115 << 115 << "Galletta per colazione"
+                             << "Maltosio";
+        QTest::newRow("beyond the end") << 500 << 115 << "Galletta per colazione"
+                                        << "Maltosio";
+        QTest::newRow("before the start") << -7 << 1 << "Yogurt scremato"
+                                          << "Lenticchie comuni";
     }
     void scrolling() {
         QFETCH(int, value);
@@ -172,11 +175,16 @@ private slots:
     void navigation_unloadsBeforeLeaving_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("kcal") << "cmd1(5)" << "fabbisogno";
-        QTest::newRow("alimenti") << "cmd1(1)" << "alimentari";
-        QTest::newRow("menu") << "cmdmenu" << "menu";
-        QTest::newRow("tabella") << "cmdtab" << "tabella";
-        QTest::newRow("composizione") << "cmdcomp" << "composizione";
+        QTest::newRow("kcal") << "cmd1(5)"
+                              << "fabbisogno";
+        QTest::newRow("alimenti") << "cmd1(1)"
+                                  << "alimentari";
+        QTest::newRow("menu") << "cmdmenu"
+                              << "menu";
+        QTest::newRow("tabella") << "cmdtab"
+                                 << "tabella";
+        QTest::newRow("composizione") << "cmdcomp"
+                                      << "composizione";
     }
     void navigation_unloadsBeforeLeaving() {
         QFETCH(QString, button);

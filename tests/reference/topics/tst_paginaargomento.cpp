@@ -27,7 +27,8 @@
 using testsupport::child;
 
 namespace {
-const QString Hint = QStringLiteral("leggi l'approfondimento o passa ad altri argomenti usando i tasti in alto nella finestra");
+const QString Hint = QStringLiteral(
+    "leggi l'approfondimento o passa ad altri argomenti usando i tasti in alto nella finestra");
 
 PaginaArgomento* apri(const QString& name) {
     auto* page = qobject_cast<PaginaArgomento*>(forms::show(name));
@@ -108,12 +109,13 @@ private slots:
     void cmd1_leavesPageForTopic_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("target");
-        const char* targets[] = {"",          "alimentari", "appprotidi", "applipidi",      "appglucidi",
-                                 "fabbisogno", "appcalcio",  "appfosforo", "appferro",       "appvitA",
-                                 "appvitB1",  "appvitB2",   "appvitPP",   "appvitC",        "appcolesterolo",
-                                 "cottura",   "glicemico",  "appfosforo", "appalcol"};
+        const char* targets[] = {"",           "alimentari", "appprotidi", "applipidi", "appglucidi",
+                                 "fabbisogno", "appcalcio",  "appfosforo", "appferro",  "appvitA",
+                                 "appvitB1",   "appvitB2",   "appvitPP",   "appvitC",   "appcolesterolo",
+                                 "cottura",    "glicemico",  "appfosforo", "appalcol"};
         for (int i = 1; i <= 18; ++i)
-            QTest::addRow("%d %s", i, qPrintable(BarraArgomenti::caption(i))) << i << QString::fromLatin1(targets[i]);
+            QTest::addRow("%d %s", i, qPrintable(BarraArgomenti::caption(i)))
+                << i << QString::fromLatin1(targets[i]);
         for (int outside : {0, 19, -1, 32767})
             QTest::addRow("%d falls back", outside) << outside << "alimentari";
     }
@@ -146,11 +148,11 @@ private slots:
             const char* name;
             int own;
             bool reversed;
-        } rows[] = {{"alimentari", 1, false},  {"cottura", 15, false},      {"appprotidi", 2, false},
-                    {"applipidi", 3, false},   {"appglucidi", 4, false},    {"appcalcio", 6, true},
-                    {"appfosforo", 7, false},  {"appferro", 8, false},      {"appvitA", 9, false},
-                    {"appvitB1", 10, false},   {"appvitB2", 11, false},     {"appvitPP", 12, false},
-                    {"appvitC", 13, false},    {"appcolesterolo", 14, true}, {"appalcol", 18, false}};
+        } rows[] = {{"alimentari", 1, false}, {"cottura", 15, false},       {"appprotidi", 2, false},
+                    {"applipidi", 3, false},  {"appglucidi", 4, false},     {"appcalcio", 6, true},
+                    {"appfosforo", 7, false}, {"appferro", 8, false},       {"appvitA", 9, false},
+                    {"appvitB1", 10, false},  {"appvitB2", 11, false},      {"appvitPP", 12, false},
+                    {"appvitC", 13, false},   {"appcolesterolo", 14, true}, {"appalcol", 18, false}};
         for (const auto& r : rows)
             QTest::newRow(r.name) << QString::fromLatin1(r.name) << r.own << r.reversed;
         QCOMPARE(reference::pagine().size(), std::size(rows));
@@ -166,15 +168,16 @@ private slots:
             QCOMPARE(colour, i == own ? 0x000000FFu : 0x00C0C0C0u);
             // The face shows that colour flat, from corner to corner.
             const QImage face = topicButton(page, i)->grab().toImage();
-            for (const QPoint at : {QPoint(3, 2), QPoint(4, face.height() / 2),
-                                    QPoint(face.width() - 4, face.height() - 4)})
+            for (const QPoint at :
+                 {QPoint(3, 2), QPoint(4, face.height() / 2), QPoint(face.width() - 4, face.height() - 4)})
                 QCOMPARE(face.pixelColor(at), QColor(i == own ? Qt::red : QColor(0xC0, 0xC0, 0xC0)));
         }
 
-        QStringList expected{"aiuto", "guidainlinea", "stampa", "Text1", "cmdcomp", "cmdtab", "cmdmenu", "esco"};
+        QStringList expected{"aiuto",   "guidainlinea", "stampa",  "Text1",
+                             "cmdcomp", "cmdtab",       "cmdmenu", "esco"};
         QStringList bar{"alimenti", "cottura", "indice glicemico", "protidi", "lipidi", "glucidi",
-                        "kcal", "calcio", "fosforo", "ferro", "alcool", "altri sali minerali",
-                        "vit.A", "vit.B1", "vit.B2", "vit.PP", "vit.C", "colest."};
+                        "kcal",     "calcio",  "fosforo",          "ferro",   "alcool", "altri sali minerali",
+                        "vit.A",    "vit.B1",  "vit.B2",           "vit.PP",  "vit.C",  "colest."};
         if (reversed)
             std::reverse(bar.begin(), bar.end());
         expected += bar;
@@ -247,9 +250,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("target");
-        QTest::newRow("cmdmenu") << "cmdmenu" << "&Menu" << "menu";
-        QTest::newRow("cmdtab") << "cmdtab" << "&Tabella" << "tabella";
-        QTest::newRow("cmdcomp") << "cmdcomp" << "&Composizione" << "composizione";
+        QTest::newRow("cmdmenu") << "cmdmenu"
+                                 << "&Menu"
+                                 << "menu";
+        QTest::newRow("cmdtab") << "cmdtab"
+                                << "&Tabella"
+                                << "tabella";
+        QTest::newRow("cmdcomp") << "cmdcomp"
+                                 << "&Composizione"
+                                 << "composizione";
     }
     void mainButton_unloadsPageBeforeTargetShows() {
         QFETCH(QString, button);
@@ -281,7 +290,8 @@ private slots:
         QVERIFY(!page.isNull());
         QVERIFY(page->isVisible());
         QVERIFY(forms::isLoaded(QStringLiteral("appcalcio")));
-        QVERIFY(forms::find(QStringLiteral("sommario")) && forms::find(QStringLiteral("sommario"))->isVisible());
+        QVERIFY(forms::find(QStringLiteral("sommario")) &&
+                forms::find(QStringLiteral("sommario"))->isVisible());
         QVERIFY(boxes.shown().isEmpty());
     }
 
@@ -293,8 +303,9 @@ private slots:
         const msgbox::Shown& box = boxes.shown().first();
         QCOMPARE(box.style, 64);
         QCOMPARE(box.title, ModZelvo::titoloaiuto);
-        QCOMPARE(box.text, QStringLiteral("- La finestra è di sola lettura;\r"
-                                          "- clicca su un tasto in alto per visualizzare il rispettivo approndimento."));
+        QCOMPARE(box.text, QStringLiteral(
+                               "- La finestra è di sola lettura;\r"
+                               "- clicca su un tasto in alto per visualizzare il rispettivo approndimento."));
         QVERIFY(forms::isLoaded(QStringLiteral("appvitA")));
     }
 
@@ -365,7 +376,8 @@ private slots:
             const double size = i == 0 ? 20 : i <= 2 ? 16 : i <= 4 ? 12 : 10;
             for (const word::Run& run : p.runs) {
                 QCOMPARE(run.fontName, QStringLiteral("Century Gothic"));
-                QVERIFY2(run.fontSize == size, qPrintable(QStringLiteral("paragraph %1 at %2 pt").arg(i).arg(run.fontSize)));
+                QVERIFY2(run.fontSize == size,
+                         qPrintable(QStringLiteral("paragraph %1 at %2 pt").arg(i).arg(run.fontSize)));
             }
         }
         QCOMPARE(first->pageBreaks(), 0);
