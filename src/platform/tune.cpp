@@ -49,18 +49,18 @@ struct Tune::Engine {
     // What the tune wants, written under the mutex by the thread that calls it.
     std::string path;
     // Every open counts: the player of the file before goes.
-    int opens = 0;
+    unsigned opens = 0;
     bool open = false;
     bool wantPlaying = false;
     bool quit = false;
-    int requested = 0;
+    unsigned requested = 0;
 
     // Written under the mutex by the tune's thread.
-    int applied = 0;
+    unsigned applied = 0;
     bool ready = false;
     // No sound font, or no audio device to play on.
     bool silent = false;
-    // Sound goes to the device, or to the buffer when that renders.
+    // The audio device is open, or with the buffer a player is there to be pulled.
     bool output = false;
     fluid_synth_t* synth = nullptr;
     fluid_player_t* player = nullptr;
@@ -69,7 +69,7 @@ struct Tune::Engine {
     const std::string font;
     // Sound goes to a buffer instead of a device.
     const bool buffered = buffer;
-    int playerOpens = 0;
+    unsigned playerOpens = 0;
     // The player was stopped by a pause, not by reaching the end of the tune.
     bool paused = false;
     fluid_settings_t* settings = nullptr;
@@ -93,7 +93,7 @@ struct Tune::Engine {
             changed.wait(lock, [this] { return quit || applied != requested; });
             if (quit)
                 break;
-            const int target = requested;
+            const unsigned target = requested;
             apply(lock);
             applied = target;
         }
