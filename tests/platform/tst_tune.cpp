@@ -99,7 +99,7 @@ private slots:
         auto tune = std::make_unique<Tune>();
         tune->open(tunePath());
         tune->play();
-        QVERIFY(opening.try_acquire_for(std::chrono::seconds(5)));
+        QVERIFY(opening.try_acquire_for(std::chrono::seconds(10)));
         QElapsedTimer clock;
         clock.start();
         tune->pause();
