@@ -9,7 +9,9 @@
 #include <condition_variable>
 #include <fluidsynth.h>
 #include <mutex>
+#include <string>
 #include <thread>
+#include <utility>
 
 namespace {
 // The sound library writes its complaints (no card, no default device) straight to the terminal.
@@ -25,33 +27,83 @@ void quietLibraries() {
 }
 } // namespace
 
-// The synthesiser lives on a worker thread that only loads it; commands are applied once it is ready.
-// The audio driver renders on a thread of its own, and the player's timer runs inside that rendering; so
-// the driver runs only while a player exists: it starts after the player is made and stops before the
-// player is deleted.
+// The tune's own thread makes and deletes the synthesiser, the player and the audio driver and starts and
+// stops the player: opening a device may never return (a card held by another program, a stalled sound
+// server), so the calls of the tune only record what it wants, under a mutex that the tune's thread never
+// holds while it opens or closes a device. The audio driver renders on a thread of its own, and the player's
+// timer runs inside that rendering; so the driver runs only while a player exists: it starts after the
+// player is made and stops before the player is deleted.
 namespace {
 std::atomic<bool> buffer{false};
 } // namespace
 
 struct Tune::Engine {
+    explicit Engine(std::string fontPath) : font(std::move(fontPath)) {}
+
     std::mutex mutex;
-    std::condition_variable loaded;
-    std::thread loader;
-    QString path;
+    // Wakes the tune's thread for a call of the tune or for the end.
+    std::condition_variable changed;
+    // Wakes a pull once the tune's thread has carried out every call.
+    std::condition_variable settled;
+
+    // What the tune wants, written under the mutex by the thread that calls it.
+    std::string path;
+    // Every open counts: the player of the file before goes.
+    unsigned opens = 0;
     bool open = false;
     bool wantPlaying = false;
+    bool quit = false;
+    unsigned requested = 0;
+
+    // Written under the mutex by the tune's thread.
+    unsigned applied = 0;
     bool ready = false;
     // No sound font, or no audio device to play on.
     bool silent = false;
+    // The audio device is open, or with the buffer a player is there to be pulled.
+    bool output = false;
+    fluid_synth_t* synth = nullptr;
+    fluid_player_t* player = nullptr;
+
+    // The tune's thread's own.
+    const std::string font;
+    // Sound goes to a buffer instead of a device.
+    const bool buffered = buffer;
+    unsigned playerOpens = 0;
     // The player was stopped by a pause, not by reaching the end of the tune.
     bool paused = false;
     fluid_settings_t* settings = nullptr;
-    fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
-    // Sound goes to a buffer instead of a device; it renders only while output is on.
-    const bool buffered = buffer;
-    bool output = false;
-    fluid_player_t* player = nullptr;
+
+    template <class Change> void command(Change change) {
+        {
+            std::lock_guard lock(mutex);
+            change();
+            ++requested;
+        }
+        changed.notify_one();
+    }
+
+    void run() {
+        load();
+        std::unique_lock lock(mutex);
+        ready = true;
+        for (;;) {
+            settled.notify_all();
+            changed.wait(lock, [this] { return quit || applied != requested; });
+            if (quit)
+                break;
+            const unsigned target = requested;
+            apply(lock);
+            applied = target;
+        }
+        stopPlayer(lock);
+        lock.unlock();
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
+    }
 
     void load() {
         quietLibraries();
@@ -64,28 +116,24 @@ struct Tune::Engine {
             fluid_settings_setint(s, "synth.chorus.active", 0);
         }
         fluid_synth_t* syn = s ? new_fluid_synth(s) : nullptr;
-        const QString font = Tune::soundFontPath();
-        const bool fontOk = syn && !font.isEmpty() &&
-                            fluid_synth_sfload(syn, font.toLocal8Bit().constData(), 1) != FLUID_FAILED;
-        {
-            std::lock_guard lock(mutex);
-            settings = s;
-            synth = syn;
-            silent = !fontOk;
-            ready = true;
-            apply();
-        }
-        loaded.notify_all();
+        const bool fontOk = syn && !font.empty() && fluid_synth_sfload(syn, font.c_str(), 1) != FLUID_FAILED;
+        std::lock_guard lock(mutex);
+        settings = s;
+        synth = syn;
+        silent = !fontOk;
     }
 
-    // Called with the mutex held.
-    void apply() {
-        if (!ready || silent)
+    // The mutex is held on entry and on return; it is let go while a device opens or closes, and the
+    // calls made meanwhile are carried out on the next round.
+    void apply(std::unique_lock<std::mutex>& lock) {
+        if (silent)
             return;
-        if (!open) {
-            stopPlayer();
-            return;
+        if (!open || playerOpens != opens) {
+            stopPlayer(lock);
+            playerOpens = opens;
         }
+        if (!open)
+            return;
         if (!wantPlaying) {
             if (player && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) {
                 fluid_player_stop(player);
@@ -96,32 +144,42 @@ struct Tune::Engine {
         }
         // A paused tune carries on where it stopped; one that reached its end starts again.
         if (player && fluid_player_get_status(player) == FLUID_PLAYER_DONE && !paused)
-            stopPlayer();
+            stopPlayer(lock);
         paused = false;
         if (!player) {
             player = new_fluid_player(synth);
-            if (!player || fluid_player_add(player, path.toLocal8Bit().constData()) != FLUID_OK) {
-                stopPlayer();
+            if (!player || fluid_player_add(player, path.c_str()) != FLUID_OK) {
+                stopPlayer(lock);
                 return;
             }
         }
         fluid_player_play(player);
-        if (!output) {
-            driver = buffered ? nullptr : new_fluid_audio_driver(settings, synth);
-            output = buffered || driver;
-            if (!output) {
-                silent = true;
-                stopPlayer();
-            }
+        if (output)
+            return;
+        if (buffered) {
+            output = true;
+            return;
+        }
+        lock.unlock();
+        if (void (*hook)() = Tune::deviceOpening)
+            hook();
+        fluid_audio_driver_t* opened = new_fluid_audio_driver(settings, synth);
+        lock.lock();
+        driver = opened;
+        output = opened != nullptr;
+        if (!opened) {
+            silent = true;
+            stopPlayer(lock);
         }
     }
 
-    void stopPlayer() {
-        if (driver) {
-            delete_fluid_audio_driver(driver);
-            driver = nullptr;
-        }
+    void stopPlayer(std::unique_lock<std::mutex>& lock) {
         output = false;
+        if (fluid_audio_driver_t* stopping = std::exchange(driver, nullptr)) {
+            lock.unlock();
+            delete_fluid_audio_driver(stopping);
+            lock.lock();
+        }
         if (player) {
             delete_fluid_player(player);
             player = nullptr;
@@ -129,61 +187,48 @@ struct Tune::Engine {
         }
         paused = false;
     }
-
-    ~Engine() {
-        if (loader.joinable())
-            loader.join();
-        stopPlayer();
-        if (synth)
-            delete_fluid_synth(synth);
-        if (settings)
-            delete_fluid_settings(settings);
-    }
 };
 
 Tune::Tune() = default;
 
-Tune::~Tune() = default;
+// The tune's thread is left to finish on its own: it may be stuck in a device that never opens, and it holds
+// the engine it uses.
+Tune::~Tune() {
+    if (engine_)
+        engine_->command([engine = engine_.get()] { engine->quit = true; });
+}
 
 void Tune::open(const QString& midiPath) {
     if (!QFileInfo(midiPath).isFile())
         return;
     if (!engine_) {
-        engine_ = std::make_unique<Engine>();
-        engine_->loader = std::thread([engine = engine_.get()] { engine->load(); });
+        engine_ = std::make_shared<Engine>(soundFontPath().toLocal8Bit().toStdString());
+        std::thread([engine = engine_] { engine->run(); }).detach();
     }
-    std::lock_guard lock(engine_->mutex);
-    engine_->stopPlayer();
-    engine_->path = midiPath;
-    engine_->open = true;
-    engine_->wantPlaying = false;
+    engine_->command([engine = engine_.get(), path = midiPath.toLocal8Bit().toStdString()] {
+        engine->path = path;
+        ++engine->opens;
+        engine->open = true;
+        engine->wantPlaying = false;
+    });
 }
 
 void Tune::play() {
-    if (!engine_)
-        return;
-    std::lock_guard lock(engine_->mutex);
-    if (!engine_->open)
-        return;
-    engine_->wantPlaying = true;
-    engine_->apply();
+    if (engine_)
+        engine_->command([engine = engine_.get()] { engine->wantPlaying = engine->open; });
 }
 
 void Tune::pause() {
-    if (!engine_)
-        return;
-    std::lock_guard lock(engine_->mutex);
-    engine_->wantPlaying = false;
-    engine_->apply();
+    if (engine_)
+        engine_->command([engine = engine_.get()] { engine->wantPlaying = false; });
 }
 
 void Tune::close() {
-    if (!engine_)
-        return;
-    std::lock_guard lock(engine_->mutex);
-    engine_->open = false;
-    engine_->wantPlaying = false;
-    engine_->apply();
+    if (engine_)
+        engine_->command([engine = engine_.get()] {
+            engine->open = false;
+            engine->wantPlaying = false;
+        });
 }
 
 bool Tune::isRendering() const {
@@ -201,7 +246,8 @@ int Tune::pull(int frames) {
     if (!engine_ || !engine_->buffered)
         return 0;
     std::unique_lock lock(engine_->mutex);
-    engine_->loaded.wait(lock, [this] { return engine_->ready; });
+    engine_->settled.wait(
+        lock, [engine = engine_.get()] { return engine->ready && engine->applied == engine->requested; });
     if (!engine_->output)
         return 0;
     int sounding = 0;
