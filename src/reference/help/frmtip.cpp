@@ -126,19 +126,10 @@ void frmTip::cmdOK_Click() {
 }
 
 void frmTip::keyPressEvent(QKeyEvent* event) {
-    // Chiudi is both the default and the cancel button; Enter on another button presses that one.
-    switch (event->key()) {
-    case Qt::Key_Escape:
+    // Chiudi is also the cancel button.
+    if (event->key() == Qt::Key_Escape) {
         cmdOK->click();
         return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
-            focused->click();
-        else
-            cmdOK->click();
-        return;
-    default:
-        Form::keyPressEvent(event);
     }
+    Form::keyPressEvent(event);
 }

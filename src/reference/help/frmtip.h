@@ -29,7 +29,6 @@ public:
     static QString messaggiomancante();
 
     const QStringList& tips() const { return TipList; }
-    int posizione() const { return TipPosition; }
 
     QFrame* Picture1 = nullptr;
     QLabel* Label1 = nullptr;

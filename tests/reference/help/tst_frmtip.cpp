@@ -1,10 +1,6 @@
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "reference/help/frmtip.h"
-#include "reference/help/informa.h"
-#include "reference/help/supportoclienti.h"
 #include "shell/modzelvo.h"
-#include "support/inquadrati.h"
 #include "support/testsupport.h"
 
 #include <QFile>
@@ -30,7 +26,7 @@ frmTip* apritips() {
 }
 } // namespace
 
-class TestTipsAbout : public QObject {
+class TestFrmTip : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initialise(); }
@@ -121,46 +117,7 @@ private slots:
         for (const QString& line : tip.tips())
             QVERIFY2(!line.trimmed().isEmpty() && line.size() < 300, qPrintable(line));
     }
-
-    void about_captionAndVersionLine() {
-        auto* box = qobject_cast<informa*>(forms::show(QStringLiteral("informa")));
-        QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("Informazioni su Zelvo"));
-        QCOMPARE(box->Label1->text(), QStringLiteral("Zelvo"));
-        QCOMPARE(box->Label2->text(), QStringLiteral("menu per una dieta equilibrata"));
-        QCOMPARE(box->Label6->text(),
-                 QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
-        QTest::mouseClick(box->cmdOK, Qt::LeftButton);
-        QVERIFY(!box->isVisible());
-        QCOMPARE(forms::show(QStringLiteral("informa")), box);
-        QCOMPARE(box->Label6->text(),
-                 QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
-    }
-
-    void about_closingYearComesFromTheLastTwoCharacters() {
-        const QString saved = ModZelvo::codicedata;
-        ModZelvo::codicedata = QStringLiteral("010199");
-        const QString line = informa::rigaversione();
-        ModZelvo::codicedata = saved;
-        QVERIFY2(line.endsWith(QStringLiteral("2002- 2099")), qPrintable(line));
-    }
-
-    void support_okHidesAndKeepsTheWindow() {
-        Form* page = forms::show(QStringLiteral("supportoclienti"));
-        QCOMPARE(page->windowTitle(), QStringLiteral("Servizi di supporto ai clienti"));
-        auto* ok = page->findChild<QPushButton*>(QStringLiteral("Command1"));
-        QTest::mouseClick(ok, Qt::LeftButton);
-        QVERIFY(!page->isVisible());
-        QCOMPARE(forms::show(QStringLiteral("supportoclienti")), page);
-        QVERIFY(
-            page->findChild<QLabel*>(QStringLiteral("Label9"))->text().endsWith(QStringLiteral(".example")));
-        // "sito internet:" whole within its designed width, short of the web address beside it.
-        QCOMPARE(page->findChild<QLabel*>(QStringLiteral("Label8"))->geometry(),
-                 twips::rect(240, 3600, 855, 255));
-        const QStringList wrong = testsupport::fuoriposto(page);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
-    }
 };
 
-QTEST_MAIN(TestTipsAbout)
+QTEST_MAIN(TestFrmTip)
 #include "tst_frmtip.moc"
