@@ -18,7 +18,8 @@ public:
 
     void Form_Load() override;
 
-    // Reads every line of the file as a tip and shows the first; false when there is no such file.
+    // Reads every line of the file as a tip and shows the first, or says first that the file was too large to
+    // read whole; false when the file is missing or cannot be read.
     bool LoadTips(const QString& path);
     void DisplayCurrentTip();
     void cmdNextTip_Click();

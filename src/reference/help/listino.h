@@ -23,12 +23,13 @@ public:
         Illeggibile,   // the count is missing or not a whole number from 0 up
         Troppi,        // more than the capacity announced: the first ones read
         Corto,         // the file ends before its count
+        TroppoGrande,  // the file is cut at the reading limit before its count
     };
 
     // Reads the file; never fails, the outcome says what was found.
     static listino leggi(const QString& path);
-    // Reads the fields of a text already in memory.
-    static listino analizza(const QString& text);
+    // Reads the fields of a text already in memory; a truncated text is the first part of a longer file.
+    static listino analizza(const QString& text, bool troncato = false);
 
     // A field as the window shows it: numbers with the decimal comma, text as it is.
     static QString testo(const Valore& valore);

@@ -21,6 +21,14 @@ void scrivitips(const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// Latin-1 text as Notepad saves it as "Unicode": a byte-order mark, then two bytes to a character.
+QByteArray utf16(const char* latin1, bool littleEndian) {
+    QByteArray bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char* c = latin1; *c; ++c)
+        bytes.append(littleEndian ? *c : '\0').append(littleEndian ? '\0' : *c);
+    return bytes;
+}
+
 frmTip* apritips() {
     return qobject_cast<frmTip*>(forms::show(QStringLiteral("frmTip")));
 }
@@ -52,6 +60,11 @@ private slots:
         QTest::newRow("Windows-1252 accents")
             << QByteArray("la qualit\xe0 del cibo \x96 perch\xe9 no\r\nsecondo\r\n") << "+"
             << QStringList{"la qualità del cibo – perché no", "secondo"};
+        QTest::newRow("UTF-16 LE with a byte-order mark")
+            << utf16("prima\r\n\xe8 la seconda\r\n", true) << "++"
+            << QStringList{"prima", "è la seconda", "prima"};
+        QTest::newRow("UTF-16 BE with a byte-order mark") << utf16("prima\r\n\xe8 la seconda", false) << "++"
+                                                          << QStringList{"prima", "è la seconda", "prima"};
     }
     void tips_stepThroughTheFile() {
         QFETCH(QByteArray, file);
@@ -95,6 +108,23 @@ private slots:
                 "di avere il permesso di leggerlo. "));
         QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
         QVERIFY(tip->tips().isEmpty());
+    }
+
+    void tips_oversizeFileSaysSoAndKeepsWholeLines() {
+        // Lines of 100 bytes: the 4 MB read limit falls after the first character of line 41944, which is
+        // UTF-8 of two bytes.
+        QByteArray file;
+        for (int i = 1; i <= 50000; ++i)
+            file += ("Cos\xC3\xAC il suggerimento " + QByteArray::number(i)).leftJustified(98, '.') + "\r\n";
+        scrivitips(file);
+        frmTip* tip = apritips();
+        QCOMPARE(tip->lblTipText->text(),
+                 QStringLiteral(
+                     "Il file SuggerimentiZelvo.TXT è troppo grande\r\n\r\nNe sono stati letti "
+                     "soltanto i primi 4 MB, con 41943 suggerimenti: premere Successivo per vederli. "));
+        QCOMPARE(tip->tips().last(), QString::fromUtf8(file.sliced(41942 * 100, 98)));
+        QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
+        QCOMPARE(tip->lblTipText->text(), QString::fromUtf8(file.first(98)));
     }
 
     void tips_chiudiThenReopenShowsTheSameTip() {
