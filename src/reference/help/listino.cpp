@@ -141,10 +141,10 @@ listino listino::analizza(const QString& text, bool troncato) {
             break;
         l.prodotti.push_back(p);
     }
-    if (*n > Capienza)
-        l.esito = Esito::Troppi;
-    else if (static_cast<int>(l.prodotti.size()) < daleggere)
+    if (static_cast<int>(l.prodotti.size()) < daleggere)
         l.esito = troncato ? Esito::TroppoGrande : Esito::Corto;
+    else if (*n > Capienza)
+        l.esito = Esito::Troppi;
     return l;
 }
 

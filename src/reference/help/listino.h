@@ -21,8 +21,8 @@ public:
         Mancante,      // no file of that name
         Inaccessibile, // the file is there but cannot be opened
         Illeggibile,   // the count is missing or not a whole number from 0 up
-        Troppi,        // more than the capacity announced: the first ones read
-        Corto,         // the file ends before its count
+        Troppi,        // more than the capacity announced and held: the first ones read
+        Corto,         // the file ends before its count, or before the capacity when that is smaller
         TroppoGrande,  // the file is cut at the reading limit before its count
     };
 

@@ -206,6 +206,9 @@ private slots:
         QTest::newRow("shorter than count")
             << listinoDi(12, "23") << 12 << 3
             << "Il file listino.txt annuncia 23 prodotti ma ne contiene soltanto 12.";
+        QTest::newRow("count above 100, fewer held")
+            << listinoDi(2, "150") << 2 << 1
+            << "Il file listino.txt annuncia 150 prodotti ma ne contiene soltanto 2.";
         const QString troppogrande = QStringLiteral(
             "Il file listino.txt è troppo grande: ne sono stati letti soltanto i primi 4 MB (41 prodotti).");
         QTest::newRow("over 4 MB, cut between the fields of a product")
