@@ -156,6 +156,14 @@ QString listino::testo(const Valore& valore) {
     return QString();
 }
 
+QString listino::inriga(const Valore& valore) {
+    QString text = testo(valore);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
 QString listino::importo(const Valore& valore) {
     // The pattern ##,##0.00 with Italian symbols: thousands grouped by a point, two decimals after a comma.
     // A number the file quotes as text is still a number; only other text prints as it stands.

@@ -31,8 +31,10 @@ public:
     // Reads the fields of a text already in memory; a truncated text is the first part of a longer file.
     static listino analizza(const QString& text, bool troncato = false);
 
-    // A field as the window shows it: numbers with the decimal comma, text as it is.
+    // A field as text: numbers with the decimal comma, text as it is.
     static QString testo(const Valore& valore);
+    // A field as the window's one-line cells show it: as above, with each line break a blank.
+    static QString inriga(const Valore& valore);
     // A field as the printout shows it: numbers, also those quoted as text, with grouping and two decimals;
     // any other text as it is.
     static QString importo(const Valore& valore);

@@ -141,11 +141,13 @@ private slots:
 
     void prices_showWithCommaAndPrintWithTwoDecimals() {
         scrivi("\"listino\",4\r\n"
-               "\"ALFA\",\"uno\",120.5,99\r\n"
+               "\"ALFA\",\"uno\r\nsu due righe\",120.5,99\r\n"
                "\"BETA\",\"due\",\"su richiesta\",1234.5\r\n"
                "\"GAMMA, PIU\",\"tre, con virgola\",  7.25 , 0.5\r\n"
                "\"DELTA\",\"quattro\",\"99\",\"1.5\"\r\n");
         prodotti* p = apri();
+        // A row is one line high: a line break in a cell is a blank there, and stays a break in print.
+        QCOMPARE(p->argom[1]->text(), QStringLiteral("uno su due righe"));
         QCOMPARE(p->eur[1]->text(), QStringLiteral("120,5"));
         QCOMPARE(p->eur[2]->text(), QStringLiteral("su richiesta"));
         QCOMPARE(p->nom[3]->text(), QStringLiteral("GAMMA, PIU"));
@@ -177,6 +179,7 @@ private slots:
         QCOMPARE(t->autoFormat, 9);
         QCOMPARE(t->cell(1, 3).text, QStringLiteral("argomento trattato                    "));
         QCOMPARE(t->cell(1, 3).text.size(), 38);
+        QCOMPARE(t->cell(2, 3).text, QStringLiteral("uno\nsu due righe"));
         QCOMPARE(t->cell(2, 1).text, QStringLiteral(" 1"));
         QCOMPARE(t->cell(4, 1).text, QStringLiteral(" 3"));
         QCOMPARE(t->cell(2, 4).text, QStringLiteral("120,50"));
