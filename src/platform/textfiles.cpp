@@ -1,7 +1,16 @@
 #include "textfiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace textfiles {
 namespace {
@@ -15,16 +24,43 @@ std::function<bool(const QString&)>& unreadableFiles() {
     static std::function<bool(const QString&)> unreadable;
     return unreadable;
 }
+
+std::optional<QStringDecoder::Encoding> utf16(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+using Status = Contents::Status;
+
+// Opens a regular file for reading. Opening a named pipe plainly would wait until something writes to it,
+// so the file is opened without waiting and refused when it turns out to be no regular file.
+Status openRegular(const QString& path, QFile& file) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Status::Unreadable;
+    }
+    return Status::Read;
+#else
+    // Named pipes do not live among the files here: a regular file opens at once.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Status::Missing;
+    return info.isFile() && file.open(QIODevice::ReadOnly) ? Status::Read : Status::Unreadable;
+#endif
+}
 } // namespace
 
 void setUnreadable(std::function<bool(const QString& path)> unreadable) {
     unreadableFiles() = std::move(unreadable);
-}
-
-bool open(QFile& file) {
-    if (unreadableFiles() && unreadableFiles()(file.fileName()))
-        return false;
-    return file.open(QIODevice::ReadOnly);
 }
 
 std::optional<unsigned char> toCp1252(QChar c) {
@@ -38,6 +74,11 @@ std::optional<unsigned char> toCp1252(QChar c) {
 }
 
 QString decode(const QByteArray& bytes) {
+    // Notepad saves "Unicode" as UTF-16 with a byte-order mark.
+    if (const auto encoding = utf16(bytes)) {
+        QStringDecoder decoder(*encoding, QStringDecoder::Flag::Stateless);
+        return decoder.decode(bytes.sliced(2));
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
@@ -54,15 +95,35 @@ QString decode(const QByteArray& bytes) {
     return result;
 }
 
-std::optional<QString> read(const QString& path) {
-    QFile file(path);
-    if (!open(file))
-        return std::nullopt;
-    return decode(file.readAll());
+Contents read(const QString& path) {
+    Contents contents;
+    QFile file;
+    contents.status = openRegular(path, file);
+    if (contents.status == Status::Read && unreadableFiles() && unreadableFiles()(path))
+        contents.status = Status::Unreadable;
+    if (contents.status != Status::Read)
+        return contents;
+    QByteArray bytes = file.read(MaxBytes + 1);
+    contents.truncated = bytes.size() > MaxBytes;
+    if (!contents.truncated) {
+        contents.text = decode(bytes);
+        return contents;
+    }
+    bytes.truncate(MaxBytes);
+    // An 8-bit file is cut at a line end before decoding: a UTF-8 character cut in two would make the whole
+    // text read as Windows-1252. In UTF-16 a line-end byte can be half of another character.
+    if (!utf16(bytes))
+        bytes.truncate(std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1);
+    contents.text = decode(bytes);
+    contents.text.truncate(
+        std::max(contents.text.lastIndexOf(QLatin1Char('\n')), contents.text.lastIndexOf(QLatin1Char('\r'))) +
+        1);
+    return contents;
 }
 
 QString resource(const QString& path) {
-    QString text = read(path).value_or(QString());
+    QFile file(path);
+    QString text = file.open(QIODevice::ReadOnly) ? decode(file.readAll()) : QString();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);

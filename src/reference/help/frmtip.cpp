@@ -22,6 +22,14 @@ QString messaggioilleggibile() {
            QStringLiteral("Il file si trova nella directory dell'applicazione ma non può essere aperto: "
                           "controllare che sia un file di testo e di avere il permesso di leggerlo. ");
 }
+
+QString messaggiotroppogrande(qsizetype suggerimenti) {
+    return QStringLiteral("Il file ") + QLatin1String(frmTip::NomeFile) +
+           QStringLiteral(" è troppo grande\r\n\r\nNe sono stati letti soltanto i primi %1 MB, con %2 "
+                          "suggerimenti: premere Successivo per vederli. ")
+               .arg(textfiles::MaxBytes / (1024 * 1024))
+               .arg(suggerimenti);
+}
 } // namespace
 
 frmTip::frmTip() : Form(QStringLiteral("frmTip")) {
@@ -81,19 +89,24 @@ QString frmTip::messaggiomancante() {
 }
 
 bool frmTip::LoadTips(const QString& path) {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty())
         return false;
-    const std::optional<QString> contenuto = textfiles::read(path);
-    if (!contenuto)
+    const textfiles::Contents letto = textfiles::read(path);
+    if (letto.status != textfiles::Contents::Status::Read)
         return false;
-    QString testo = *contenuto;
+    QString testo = letto.text;
     testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     testo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // The line end closes a line; it does not open an empty one after the last.
     if (testo.endsWith(QLatin1Char('\n')))
         testo.chop(1);
-    if (!contenuto->isEmpty())
+    if (!letto.text.isEmpty())
         TipList += testo.split(QLatin1Char('\n'));
+    if (letto.truncated) {
+        // The notice stands before the first tip, which "Successivo" brings.
+        lblTipText->setText(messaggiotroppogrande(TipList.size()));
+        return true;
+    }
     ShowNextTip();
     return true;
 }
@@ -126,19 +139,10 @@ void frmTip::cmdOK_Click() {
 }
 
 void frmTip::keyPressEvent(QKeyEvent* event) {
-    // Chiudi is both the default and the cancel button; Enter on another button presses that one.
-    switch (event->key()) {
-    case Qt::Key_Escape:
+    // Chiudi is also the cancel button.
+    if (event->key() == Qt::Key_Escape) {
         cmdOK->click();
         return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
-            focused->click();
-        else
-            cmdOK->click();
-        return;
-    default:
-        Form::keyPressEvent(event);
     }
+    Form::keyPressEvent(event);
 }

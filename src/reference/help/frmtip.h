@@ -18,7 +18,8 @@ public:
 
     void Form_Load() override;
 
-    // Reads every line of the file as a tip and shows the first; false when there is no such file.
+    // Reads every line of the file as a tip and shows the first, or says first that the file was too large to
+    // read whole; false when the file is missing or cannot be read.
     bool LoadTips(const QString& path);
     void DisplayCurrentTip();
     void cmdNextTip_Click();
@@ -29,7 +30,6 @@ public:
     static QString messaggiomancante();
 
     const QStringList& tips() const { return TipList; }
-    int posizione() const { return TipPosition; }
 
     QFrame* Picture1 = nullptr;
     QLabel* Label1 = nullptr;

@@ -15,7 +15,9 @@ namespace {
 constexpr int LarghezzaInterna = 6975;
 constexpr int AltezzaInterna = 4020;
 
-QFont arial(double size, bool bold, bool italic, QFont::Weight weight = QFont::Bold) {
+// The titles were drawn in Arial and Arial Black, which many systems lack; the window's own sans serif
+// stands in for both, so they look alike wherever the program runs, with the weight marking Arial Black.
+QFont sansSerif(double size, bool bold, bool italic, QFont::Weight weight = QFont::Bold) {
     QFont font = twips::sansFont(size, bold);
     if (bold)
         font.setWeight(weight);
@@ -37,9 +39,9 @@ informa::informa() : Form(QStringLiteral("informa")) {
     setFixedSize(twips::px(LarghezzaInterna), twips::px(AltezzaInterna));
 
     Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("software VORTANEL"), 120, 0, 6615, 375);
-    Label3->setFont(arial(18, true, true));
+    Label3->setFont(sansSerif(18, true, true));
     Label1 = label(this, QStringLiteral("Label1"), QString(), 240, 360, 6495, 615);
-    Label1->setFont(arial(24, true, false, QFont::Black));
+    Label1->setFont(sansSerif(24, true, false, QFont::Black));
     Label2 = label(this, QStringLiteral("Label2"), QString(), 240, 960, 6495, 255);
     Label2->setFont(twips::sansFont(9.75));
     guida::linea(this, QStringLiteral("Line1"), 240, 6720, 1320);

@@ -3,16 +3,12 @@
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 #include <optional>
 
 namespace {
-
-// No real price list comes near this; anything beyond it cannot hold fields that are read.
-constexpr qint64 LetturaMassima = 4 * 1024 * 1024;
 
 // Reads fields one after another: a comma or a line end closes a field, quoted text keeps its commas,
 // and a bare field that reads as a number with a decimal point is a number.
@@ -24,10 +20,12 @@ public:
         saltaSpazi();
         if (pos_ >= text_.size())
             return std::nullopt;
+        senzachiusura_ = false;
         listino::Valore valore;
         if (text_[pos_] == QLatin1Char('"')) {
             const qsizetype chiusura = text_.indexOf(QLatin1Char('"'), pos_ + 1);
             const qsizetype fine = chiusura < 0 ? text_.size() : chiusura;
+            senzachiusura_ = chiusura < 0;
             valore = text_.mid(pos_ + 1, fine - pos_ - 1);
             pos_ = fine + 1;
             // Whatever stands between the closing quote and the next separator is dropped.
@@ -42,6 +40,9 @@ public:
         chiudiCampo();
         return valore;
     }
+
+    // The last field read was quoted text without its closing quote: it ran to the end of the text.
+    bool senzachiusura() const { return senzachiusura_; }
 
 private:
     static bool separatore(QChar c) {
@@ -84,6 +85,7 @@ private:
 
     const QString& text_;
     qsizetype pos_ = 0;
+    bool senzachiusura_ = false;
 };
 
 std::optional<double> numero(const listino::Valore& valore) {
@@ -100,16 +102,16 @@ std::optional<double> numero(const listino::Valore& valore) {
 } // namespace
 
 listino listino::leggi(const QString& path) {
-    QFile file(path);
-    if (!textfiles::open(file)) {
-        listino vuoto;
-        vuoto.esito = file.exists() ? Esito::Inaccessibile : Esito::Mancante;
-        return vuoto;
-    }
-    return analizza(textfiles::decode(file.read(LetturaMassima)));
+    const textfiles::Contents letto = textfiles::read(path);
+    if (letto.status == textfiles::Contents::Status::Read)
+        return analizza(letto.text, letto.truncated);
+    listino vuoto;
+    vuoto.esito =
+        letto.status == textfiles::Contents::Status::Missing ? Esito::Mancante : Esito::Inaccessibile;
+    return vuoto;
 }
 
-listino listino::analizza(const QString& text) {
+listino listino::analizza(const QString& text, bool troncato) {
     listino l;
     Campi campi(text);
     if (auto intestazione = campi.prossimo())
@@ -128,15 +130,21 @@ listino listino::analizza(const QString& text) {
             break;
         Prodotto p;
         p.nome = *nome;
+        int letti = 1;
         for (Valore* campo : {&p.argomento, &p.prezzolistino, &p.prezzoofferta})
-            if (auto v = campi.prossimo())
+            if (auto v = campi.prossimo()) {
                 *campo = *v;
+                ++letti;
+            }
+        // Where the text was cut, the product it ends in may be only partly there: it is left out whole.
+        if (troncato && (letti < 4 || campi.senzachiusura()))
+            break;
         l.prodotti.push_back(p);
     }
-    if (*n > Capienza)
+    if (static_cast<int>(l.prodotti.size()) < daleggere)
+        l.esito = troncato ? Esito::TroppoGrande : Esito::Corto;
+    else if (*n > Capienza)
         l.esito = Esito::Troppi;
-    else if (static_cast<int>(l.prodotti.size()) < daleggere)
-        l.esito = Esito::Corto;
     return l;
 }
 
@@ -146,6 +154,14 @@ QString listino::testo(const Valore& valore) {
     if (const QString* s = std::get_if<QString>(&valore))
         return *s;
     return QString();
+}
+
+QString listino::inriga(const Valore& valore) {
+    QString text = testo(valore);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
 }
 
 QString listino::importo(const Valore& valore) {
@@ -178,6 +194,12 @@ QString listino::avviso() const {
     case Esito::Corto:
         return QStringLiteral("Il file listino.txt annuncia %1 prodotti ma ne contiene soltanto %2.")
             .arg(annunciatitesto)
+            .arg(prodotti.size());
+    case Esito::TroppoGrande:
+        return QStringLiteral(
+                   "Il file listino.txt è troppo grande: ne sono stati letti soltanto i primi %1 MB "
+                   "(%2 prodotti).")
+            .arg(textfiles::MaxBytes / (1024 * 1024))
             .arg(prodotti.size());
     }
     return QString();

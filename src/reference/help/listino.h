@@ -21,17 +21,20 @@ public:
         Mancante,      // no file of that name
         Inaccessibile, // the file is there but cannot be opened
         Illeggibile,   // the count is missing or not a whole number from 0 up
-        Troppi,        // more than the capacity announced: the first ones read
-        Corto,         // the file ends before its count
+        Troppi,        // more than the capacity announced and held: the first ones read
+        Corto,         // the file ends before its count, or before the capacity when that is smaller
+        TroppoGrande,  // the file is cut at the reading limit before its count
     };
 
     // Reads the file; never fails, the outcome says what was found.
     static listino leggi(const QString& path);
-    // Reads the fields of a text already in memory.
-    static listino analizza(const QString& text);
+    // Reads the fields of a text already in memory; a truncated text is the first part of a longer file.
+    static listino analizza(const QString& text, bool troncato = false);
 
-    // A field as the window shows it: numbers with the decimal comma, text as it is.
+    // A field as text: numbers with the decimal comma, text as it is.
     static QString testo(const Valore& valore);
+    // A field as the window's one-line cells show it: as above, with each line break a blank.
+    static QString inriga(const Valore& valore);
     // A field as the printout shows it: numbers, also those quoted as text, with grouping and two decimals;
     // any other text as it is.
     static QString importo(const Valore& valore);

@@ -150,7 +150,7 @@ void prodotti::leggilistino() {
         prezzolistino[i] = p.prezzolistino;
         prezzoofferta[i] = p.prezzoofferta;
     }
-    Label10->setText(ModZelvo::intestazionelistino);
+    Label10->setText(listino::inriga(letto.intestazione));
     if (letto.esito != listino::Esito::Completo) {
         // The note on further copies gives way to what went wrong with the file.
         Label8->setText(letto.avviso());
@@ -168,10 +168,11 @@ void prodotti::VScroll1_Change() {
     for (int i = 1; i <= Righe; ++i) {
         const int j = primariga + i - 1;
         num[i]->setText(num::toText(j));
-        nom[i]->setText(listino::testo(nomeprodotto[j]));
-        argom[i]->setText(listino::testo(argomentoprodotto[j]));
-        eur[i]->setText(listino::testo(prezzolistino[j]));
-        off[i]->setText(listino::testo(prezzoofferta[j]));
+        // A row is one line high: a line break in a cell would cut off the top and bottom of its lines.
+        nom[i]->setText(listino::inriga(nomeprodotto[j]));
+        argom[i]->setText(listino::inriga(argomentoprodotto[j]));
+        eur[i]->setText(listino::inriga(prezzolistino[j]));
+        off[i]->setText(listino::inriga(prezzoofferta[j]));
     }
 }
 

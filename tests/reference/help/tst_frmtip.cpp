@@ -1,10 +1,6 @@
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "reference/help/frmtip.h"
-#include "reference/help/informa.h"
-#include "reference/help/supportoclienti.h"
 #include "shell/modzelvo.h"
-#include "support/inquadrati.h"
 #include "support/testsupport.h"
 
 #include <QFile>
@@ -25,12 +21,20 @@ void scrivitips(const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// Latin-1 text as Notepad saves it as "Unicode": a byte-order mark, then two bytes to a character.
+QByteArray utf16(const char* latin1, bool littleEndian) {
+    QByteArray bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char* c = latin1; *c; ++c)
+        bytes.append(littleEndian ? *c : '\0').append(littleEndian ? '\0' : *c);
+    return bytes;
+}
+
 frmTip* apritips() {
     return qobject_cast<frmTip*>(forms::show(QStringLiteral("frmTip")));
 }
 } // namespace
 
-class TestTipsAbout : public QObject {
+class TestFrmTip : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initialise(); }
@@ -56,6 +60,11 @@ private slots:
         QTest::newRow("Windows-1252 accents")
             << QByteArray("la qualit\xe0 del cibo \x96 perch\xe9 no\r\nsecondo\r\n") << "+"
             << QStringList{"la qualità del cibo – perché no", "secondo"};
+        QTest::newRow("UTF-16 LE with a byte-order mark")
+            << utf16("prima\r\n\xe8 la seconda\r\n", true) << "++"
+            << QStringList{"prima", "è la seconda", "prima"};
+        QTest::newRow("UTF-16 BE with a byte-order mark") << utf16("prima\r\n\xe8 la seconda", false) << "++"
+                                                          << QStringList{"prima", "è la seconda", "prima"};
     }
     void tips_stepThroughTheFile() {
         QFETCH(QByteArray, file);
@@ -101,6 +110,23 @@ private slots:
         QVERIFY(tip->tips().isEmpty());
     }
 
+    void tips_oversizeFileSaysSoAndKeepsWholeLines() {
+        // Lines of 100 bytes: the 4 MB read limit falls after the first character of line 41944, which is
+        // UTF-8 of two bytes.
+        QByteArray file;
+        for (int i = 1; i <= 50000; ++i)
+            file += ("Cos\xC3\xAC il suggerimento " + QByteArray::number(i)).leftJustified(98, '.') + "\r\n";
+        scrivitips(file);
+        frmTip* tip = apritips();
+        QCOMPARE(tip->lblTipText->text(),
+                 QStringLiteral(
+                     "Il file SuggerimentiZelvo.TXT è troppo grande\r\n\r\nNe sono stati letti "
+                     "soltanto i primi 4 MB, con 41943 suggerimenti: premere Successivo per vederli. "));
+        QCOMPARE(tip->tips().last(), QString::fromUtf8(file.sliced(41942 * 100, 98)));
+        QTest::mouseClick(tip->cmdNextTip, Qt::LeftButton);
+        QCOMPARE(tip->lblTipText->text(), QString::fromUtf8(file.first(98)));
+    }
+
     void tips_chiudiThenReopenShowsTheSameTip() {
         scrivitips("a\r\nb\r\nc\r\n");
         frmTip* tip = apritips();
@@ -121,46 +147,7 @@ private slots:
         for (const QString& line : tip.tips())
             QVERIFY2(!line.trimmed().isEmpty() && line.size() < 300, qPrintable(line));
     }
-
-    void about_captionAndVersionLine() {
-        auto* box = qobject_cast<informa*>(forms::show(QStringLiteral("informa")));
-        QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("Informazioni su Zelvo"));
-        QCOMPARE(box->Label1->text(), QStringLiteral("Zelvo"));
-        QCOMPARE(box->Label2->text(), QStringLiteral("menu per una dieta equilibrata"));
-        QCOMPARE(box->Label6->text(),
-                 QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
-        QTest::mouseClick(box->cmdOK, Qt::LeftButton);
-        QVERIFY(!box->isVisible());
-        QCOMPARE(forms::show(QStringLiteral("informa")), box);
-        QCOMPARE(box->Label6->text(),
-                 QStringLiteral("edizione professionale - versione 2.04.05  2002- 2011"));
-    }
-
-    void about_closingYearComesFromTheLastTwoCharacters() {
-        const QString saved = ModZelvo::codicedata;
-        ModZelvo::codicedata = QStringLiteral("010199");
-        const QString line = informa::rigaversione();
-        ModZelvo::codicedata = saved;
-        QVERIFY2(line.endsWith(QStringLiteral("2002- 2099")), qPrintable(line));
-    }
-
-    void support_okHidesAndKeepsTheWindow() {
-        Form* page = forms::show(QStringLiteral("supportoclienti"));
-        QCOMPARE(page->windowTitle(), QStringLiteral("Servizi di supporto ai clienti"));
-        auto* ok = page->findChild<QPushButton*>(QStringLiteral("Command1"));
-        QTest::mouseClick(ok, Qt::LeftButton);
-        QVERIFY(!page->isVisible());
-        QCOMPARE(forms::show(QStringLiteral("supportoclienti")), page);
-        QVERIFY(
-            page->findChild<QLabel*>(QStringLiteral("Label9"))->text().endsWith(QStringLiteral(".example")));
-        // "sito internet:" whole within its designed width, short of the web address beside it.
-        QCOMPARE(page->findChild<QLabel*>(QStringLiteral("Label8"))->geometry(),
-                 twips::rect(240, 3600, 855, 255));
-        const QStringList wrong = testsupport::fuoriposto(page);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
-    }
 };
 
-QTEST_MAIN(TestTipsAbout)
+QTEST_MAIN(TestFrmTip)
 #include "tst_frmtip.moc"

@@ -13,6 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -26,6 +31,23 @@ QByteArray listinoDi(int n, const QByteArray& count = {}) {
     for (int i = 1; i <= n; ++i)
         text += "\"prog" + QByteArray::number(i) + "\",\"argomento " + QByteArray::number(i) + Tema + "\"," +
                 QByteArray::number(10 * i) + "," + QByteArray::number(9 * i) + "\r\n";
+    return text;
+}
+
+// Products of exactly 100 000 bytes, so that the 4 MB read limit falls inside product 42. Either each field
+// stands on a line of its own and the limit falls inside the long topic, or the offer price is quoted text
+// over two lines and the limit falls inside its second line.
+QByteArray oltreIlLimite(bool nelprezzo) {
+    QByteArray text = "\"2011\",50\r\n";
+    for (int i = 1; i <= 50; ++i) {
+        const QByteArray n = QByteArray::number(i), listino = QByteArray::number(10 * i),
+                         offerta = QByteArray::number(9 * i);
+        const QByteArray inizio =
+            nelprezzo ? "\"prog" + n + "\",\"argomento " + n + "\"," + listino + ",\"" + offerta + " euro\r\n"
+                      : "\"prog" + n + "\"\r\n\"argomento " + n;
+        const QByteArray fine = nelprezzo ? "\"\r\n" : "\"\r\n" + listino + "\r\n" + offerta + "\r\n";
+        text += inizio + QByteArray(100000 - inizio.size() - fine.size(), '.') + fine;
+    }
     return text;
 }
 
@@ -119,11 +141,13 @@ private slots:
 
     void prices_showWithCommaAndPrintWithTwoDecimals() {
         scrivi("\"listino\",4\r\n"
-               "\"ALFA\",\"uno\",120.5,99\r\n"
+               "\"ALFA\",\"uno\r\nsu due righe\",120.5,99\r\n"
                "\"BETA\",\"due\",\"su richiesta\",1234.5\r\n"
                "\"GAMMA, PIU\",\"tre, con virgola\",  7.25 , 0.5\r\n"
                "\"DELTA\",\"quattro\",\"99\",\"1.5\"\r\n");
         prodotti* p = apri();
+        // A row is one line high: a line break in a cell is a blank there, and stays a break in print.
+        QCOMPARE(p->argom[1]->text(), QStringLiteral("uno su due righe"));
         QCOMPARE(p->eur[1]->text(), QStringLiteral("120,5"));
         QCOMPARE(p->eur[2]->text(), QStringLiteral("su richiesta"));
         QCOMPARE(p->nom[3]->text(), QStringLiteral("GAMMA, PIU"));
@@ -155,6 +179,7 @@ private slots:
         QCOMPARE(t->autoFormat, 9);
         QCOMPARE(t->cell(1, 3).text, QStringLiteral("argomento trattato                    "));
         QCOMPARE(t->cell(1, 3).text.size(), 38);
+        QCOMPARE(t->cell(2, 3).text, QStringLiteral("uno\nsu due righe"));
         QCOMPARE(t->cell(2, 1).text, QStringLiteral(" 1"));
         QCOMPARE(t->cell(4, 1).text, QStringLiteral(" 3"));
         QCOMPARE(t->cell(2, 4).text, QStringLiteral("120,50"));
@@ -184,6 +209,15 @@ private slots:
         QTest::newRow("shorter than count")
             << listinoDi(12, "23") << 12 << 3
             << "Il file listino.txt annuncia 23 prodotti ma ne contiene soltanto 12.";
+        QTest::newRow("count above 100, fewer held")
+            << listinoDi(2, "150") << 2 << 1
+            << "Il file listino.txt annuncia 150 prodotti ma ne contiene soltanto 2.";
+        const QString troppogrande = QStringLiteral(
+            "Il file listino.txt è troppo grande: ne sono stati letti soltanto i primi 4 MB (41 prodotti).");
+        QTest::newRow("over 4 MB, cut between the fields of a product")
+            << oltreIlLimite(false) << 41 << 32 << troppogrande;
+        QTest::newRow("over 4 MB, cut inside a quoted field")
+            << oltreIlLimite(true) << 41 << 32 << troppogrande;
         const QString invalido = QStringLiteral(
             "Listino non disponibile: il file listino.txt non indica un numero di prodotti valido.");
         QTest::newRow("count with a fraction") << listinoDi(5, "4.5") << 0 << 1 << invalido;
@@ -215,7 +249,7 @@ private slots:
         QCOMPARE(ModZelvo::tabellaword->rowCount(), products + 1);
     }
 
-    void missingFile_saysSoAndShowsAnEmptyList() {
+    void missingOrUnreadableFile_saysSoAndShowsAnEmptyList() {
         prodotti* p = apri();
         QCOMPARE(p->numeroprodotti, 0);
         QCOMPARE(p->Label8->text(),
@@ -232,11 +266,34 @@ private slots:
             [](const QString& path) { return path.endsWith(QLatin1String("listino.txt")); });
         p = apri();
         textfiles::setUnreadable(nullptr);
-        QCOMPARE(p->Label8->text(),
-                 QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella "
-                                "corrente ma non può essere letto."));
+        const QString illeggibile =
+            QStringLiteral("Listino non disponibile: il file listino.txt si trova nella cartella "
+                           "corrente ma non può essere letto.");
+        QCOMPARE(p->Label8->text(), illeggibile);
         QCOMPARE(p->numeroprodotti, 0);
         QCOMPARE(p->nom[1]->text(), QString());
+
+        // Nor is a named pipe, which the window must not wait on. Should it wait, a writer comes after five
+        // seconds, finds it waiting and lets it go on.
+        unloadAll();
+        const QByteArray fifo = QFile::encodeName(dir_.filePath(QStringLiteral("listino.txt")));
+        QFile::remove(QString::fromLocal8Bit(fifo));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        std::atomic<bool> aperto = false, atteso = false;
+        std::thread scrittore([&] {
+            for (int i = 0; i < 50 && !aperto; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            // Without a reader waiting, opening to write at once fails.
+            const int fd = aperto ? -1 : ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            atteso = fd >= 0;
+            if (fd >= 0)
+                ::close(fd);
+        });
+        p = apri();
+        aperto = true;
+        scrittore.join();
+        QVERIFY(!atteso);
+        QCOMPARE(p->Label8->text(), illeggibile);
     }
 
     void reader_handlesTheSequentialForm() {
