@@ -7,8 +7,10 @@
 class QLabel;
 class QPushButton;
 
-// The frame every calculator and reference window stands on: fixed design size kept in proportion,
-// the hint label, the help box and the navigation bar.
+// The frame the calculators, the topic pages, `glicemico` and `fabbisogno` stand on: fixed design size kept
+// in proportion, the hint label, the help box and the navigation bar.
+//
+// `barranavigazione`: cmdcomp, cmdtab and cmdmenu here, with the help bar's aiuto, guidainlinea and esco.
 class FrameWindow : public HelpBarWindow {
     Q_OBJECT
 public:
