@@ -2,8 +2,6 @@
 
 #include "shell/helpbarwindow.h"
 
-#include <QStringList>
-
 class QLabel;
 class QPushButton;
 
