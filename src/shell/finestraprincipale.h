@@ -10,7 +10,8 @@ class QToolBar;
 class QWidget;
 
 // The shape the three main windows share: menu bar and toolbar, the column headings that open the
-// reference pages, the help and exit buttons and the hint label.
+// reference pages, the help and exit buttons, the hint label and the note. The food-table window and the
+// composition view are this class alone, fed by their set-ups; the composer adds its own content.
 class FinestraPrincipale : public HelpBarWindow {
     Q_OBJECT
 public:
