@@ -2,25 +2,20 @@
 
 #include "shell/helpbarwindow.h"
 
-#include <QStringList>
-
 class QLabel;
 class QPushButton;
 
-// The frame every calculator and reference window stands on: fixed design size kept in proportion,
-// the hint label, the help box and the navigation bar.
+// The frame the calculators, the topic pages, `glicemico` and `fabbisogno` stand on: fixed design size kept
+// in proportion, the hint label, the help box and the navigation bar.
+//
+// `barranavigazione`: cmdcomp, cmdtab and cmdmenu here, with the help bar's aiuto, guidainlinea and esco.
 class FrameWindow : public HelpBarWindow {
     Q_OBJECT
 public:
     enum class Layout { Calculator, Reference, Requirements };
 
-    struct Setup {
-        QString name;
-        QString caption;
+    struct Setup : HelpBarWindow::Setup {
         Layout layout = Layout::Calculator;
-        Tooltips tooltips = Tooltips::Cliccare;
-        QString hint;
-        QStringList helpLines;
         int designWidth = 9480;
         int designHeight = 6135;
     };
@@ -38,11 +33,13 @@ public:
     QPushButton* cmdmenu = nullptr;
 
 protected:
-    // The window's own set-up, run at the end of Form_Load.
-    virtual void setup() {}
     // Reference pages leave before they open a main window; calculators stay.
-    bool unloadsBeforeLeaving() const { return setup_.layout != Layout::Calculator; }
+    bool unloadsBeforeLeaving() const { return layout_ != Layout::Calculator; }
     void leaveTo(const QString& name);
 
-    Setup setup_;
+private:
+    Layout layout_;
+    int designWidth_;
+    int designHeight_;
+    QString hint_;
 };

@@ -2,7 +2,6 @@
 
 #include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/twips.h"
 #include "shell/openers.h"
 
 #include <QLabel>
@@ -21,8 +20,6 @@ FinestraPrincipale::Setup impostazione() {
         QStringLiteral("- cliccare su un'intestazione di colonna per leggere l'approfondimento;"),
         QStringLiteral("- usare i calcolatori per indice di massa corporea, metabolismo, pesi ideali e "
                        "grasso corporeo.")};
-    s.views = {{QStringLiteral("tabella"), QStringLiteral("Tabella")},
-               {QStringLiteral("composizione"), QStringLiteral("Composizione")}};
     s.headings = {{QStringLiteral("alimento"), QStringLiteral("alimentari"),
                    QStringLiteral("clicca per un approfondimento sui tipi di alimenti")},
                   {QStringLiteral("protidi"), QStringLiteral("appprotidi"),
@@ -84,13 +81,10 @@ menu::menu() : FinestraPrincipale(impostazione()) {
         calcolatori[i] = apertura(calcoli, QStringLiteral("calcolatore(%1)").arg(i), openers[i - 1],
                                   120 + ((i - 1) % 2) * 1800, 300 + ((i - 1) / 2) * 480, 1695, 375);
 
-    QLabel* nota =
-        label(this, QStringLiteral("Label20"),
-              QStringLiteral("In questa edizione la finestra Menu sceglie lo schema dietetico e apre i "
-                             "calcolatori, gli approfondimenti e la guida; la composizione dei menu non "
-                             "ne fa parte."),
-              120, Top + 2760, 9255, 735);
-    nota->setFont(twips::sansFont(9.75));
+    nota(QStringLiteral(
+             "In questa edizione la finestra Menu sceglie lo schema dietetico e apre i calcolatori, "
+             "gli approfondimenti e la guida; la composizione dei menu non ne fa parte."),
+         Top + 2760);
 }
 
 void menu::dieta_Click(int& Index) {

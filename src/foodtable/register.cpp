@@ -1,13 +1,12 @@
 #include "register.h"
 
-#include "composizione.h"
-#include "tabella.h"
+#include "viste.h"
 
 namespace foodtable {
 
 void registerForms() {
-    forms::registerForm(QStringLiteral("tabella"), [] { return new tabella; });
-    forms::registerForm(QStringLiteral("composizione"), [] { return new composizione; });
+    for (const FinestraPrincipale::Setup& setup : viste())
+        forms::registerForm(setup.name, [&setup] { return new FinestraPrincipale(setup); });
 }
 
 } // namespace foodtable

@@ -1,8 +1,8 @@
 #include "clsresize.h"
 
 #include "platform/controls.h"
+#include "schermo.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 
 void clsResize::SourceForm(QWidget* form) {
@@ -28,14 +28,11 @@ void clsResize::SizeFormToScreen(int percent) {
         return;
     if (!recorded_)
         ReInitialise();
-    const QScreen* screen = form_->screen() ? form_->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = schermo::di(form_);
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const int width = area.width() * percent / 100;
-    const int height = area.height() * percent / 100;
-    form_->resize(width, height);
-    form_->move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
+    form_->resize(screen->geometry().width() * percent / 100, screen->geometry().height() * percent / 100);
+    schermo::centra(form_, screen);
     ResizeControls();
 }
 

@@ -10,10 +10,17 @@
 #include <QPushButton>
 #include <QToolBar>
 
-FinestraPrincipale::FinestraPrincipale(const Setup& setup)
-    : HelpBarWindow(setup.name, setup.helpLines), setup_(setup) {
+namespace {
+// The three main windows, in the order "Visualizza" and the toolbar list the other two.
+struct View {
+    const char* name;
+    const char* caption;
+};
+constexpr View views[] = {{"menu", "Menu"}, {"tabella", "Tabella"}, {"composizione", "Composizione"}};
+} // namespace
+
+FinestraPrincipale::FinestraPrincipale(const Setup& setup) : HelpBarWindow(setup) {
     using namespace controls;
-    setWindowTitle(setup.caption);
     resize(twips::px(9480), twips::px(6135 + Top));
 
     barramenu = new QMenuBar(this);
@@ -22,9 +29,11 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
     mark(barramenu);
     QMenu* file = barramenu->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Esci"), this, [this] { esco_Click(); });
-    QMenu* views = barramenu->addMenu(QStringLiteral("&Visualizza"));
-    for (const View& view : setup.views)
-        views->addAction(QLatin1Char('&') + view.caption, this, [name = view.name] { openers::apri(name); });
+    QMenu* visualizza = barramenu->addMenu(QStringLiteral("&Visualizza"));
+    for (const View& view : views)
+        if (setup.name != QLatin1String(view.name))
+            visualizza->addAction(QLatin1Char('&') + QLatin1String(view.caption), this,
+                                  [name = QString::fromLatin1(view.name)] { openers::apri(name); });
     QMenu* help = barramenu->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("&Sommario della guida"), this,
                     [] { openers::apri(QStringLiteral("sommario")); });
@@ -42,8 +51,10 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
     Toolbar1->setGeometry(0, twips::px(330), twips::px(9480), twips::px(420));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     mark(Toolbar1);
-    for (const View& view : setup.views)
-        Toolbar1->addAction(view.caption, this, [name = view.name] { openers::apri(name); });
+    for (const View& view : views)
+        if (setup.name != QLatin1String(view.name))
+            Toolbar1->addAction(QLatin1String(view.caption), this,
+                                [name = QString::fromLatin1(view.name)] { openers::apri(name); });
     Toolbar1->addSeparator();
     Toolbar1->addAction(QStringLiteral("Sommario"), this, [] { openers::apri(QStringLiteral("sommario")); });
     Toolbar1->addAction(QStringLiteral("Suggerimenti"), this,
@@ -54,10 +65,9 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
                         [] { openers::apri(QStringLiteral("informa")); });
 
     // The bar stands where the calculators have it, below the menu bar and the toolbar.
-    addHelpButtons(Tooltips::Cliccare, {120, 5760 + Top}, QStringLiteral("guidainlinea"),
-                   {1200, 5760 + Top, setup.name == QLatin1String("composizione") ? 1111 : 1095});
-    addExitAndHint(Tooltips::Cliccare, QStringLiteral("esco"), QStringLiteral("&USCITA"), {8280, 5760 + Top},
-                   5640 + Top, setup.hint, setup.hintTooltip);
+    addHelpButtons({120, 5760 + Top}, QStringLiteral("guidainlinea"), {1200, 5760 + Top, setup.guideWidth});
+    addExitAndHint(QStringLiteral("esco"), QStringLiteral("&USCITA"), {8280, 5760 + Top}, 5640 + Top,
+                   setup.hint, setup.hintTooltip);
 
     QGroupBox* colonne = frame(this, QStringLiteral("Frame9"),
                                QStringLiteral("approfondimenti: clicca su un'intestazione di colonna"), 120,
@@ -67,6 +77,8 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
     for (int i = 0; i < count; ++i)
         apertura(colonne, QStringLiteral("intestazione(%1)").arg(i + 1), setup.headings[size_t(i)],
                  120 + i * width, 300, width - 15, 315);
+    if (!setup.note.isEmpty())
+        nota(setup.note, Top + 1080);
 }
 
 QPushButton* FinestraPrincipale::apertura(QWidget* parent, const QString& name, const Opener& opener,
@@ -75,6 +87,11 @@ QPushButton* FinestraPrincipale::apertura(QWidget* parent, const QString& name, 
         controls::button(parent, name, opener.caption, left, top, width, height, opener.tooltip);
     connect(button, &QPushButton::clicked, this, [target = opener.target] { openers::apri(target); });
     return button;
+}
+
+void FinestraPrincipale::nota(const QString& text, int top) {
+    controls::label(this, QStringLiteral("Label20"), text, 120, top, 9255, 735)
+        ->setFont(twips::sansFont(9.75));
 }
 
 void FinestraPrincipale::Form_Load() {

@@ -2,8 +2,6 @@
 
 #include "helpbarwindow.h"
 
-#include <QStringList>
-#include <utility>
 #include <vector>
 
 class QMenuBar;
@@ -12,7 +10,8 @@ class QToolBar;
 class QWidget;
 
 // The shape the three main windows share: menu bar and toolbar, the column headings that open the
-// reference pages, the help and exit buttons and the hint label.
+// reference pages, the help and exit buttons, the hint label and the note. The food-table window and the
+// composition view are this class alone, fed by their set-ups; the composer adds its own content.
 class FinestraPrincipale : public HelpBarWindow {
     Q_OBJECT
 public:
@@ -21,20 +20,12 @@ public:
         QString target;
         QString tooltip;
     };
-    // Another main window, for "Visualizza" and the toolbar.
-    struct View {
-        QString name;
-        QString caption;
-    };
-    struct Setup {
-        QString name;
-        QString caption;
-        QString hint;
+    struct Setup : HelpBarWindow::Setup {
         QString hintTooltip;
-        QStringList helpLines;
-        std::vector<View> views;      // the other main windows
         std::vector<Opener> headings; // column headings
         QString guide;                // the window's own guide page
+        int guideWidth = 1095;        // of the "Guida in linea" button
+        QString note;                 // of a window with no content of its own, below the column headings
     };
 
     explicit FinestraPrincipale(const Setup& setup);
@@ -51,7 +42,6 @@ protected:
     // A button that opens another window by its name.
     QPushButton* apertura(QWidget* parent, const QString& name, const Opener& opener, int left, int top,
                           int width, int height);
-    virtual void setup() {}
-
-    Setup setup_;
+    // The note on what the window does in this edition, below its content.
+    void nota(const QString& text, int top);
 };

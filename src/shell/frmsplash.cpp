@@ -3,6 +3,7 @@
 #include "modzelvo.h"
 #include "platform/controls.h"
 #include "platform/twips.h"
+#include "schermo.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 
 namespace {
 // A plate with fruit and a leaf, drawn rather than shipped as a picture.
@@ -74,10 +74,7 @@ void frmSplash::Form_Load() {
     lblnome->setText(ModZelvo::nomeprogramma);
     lblsottotitolo->setText(ModZelvo::sottotitolo);
     Label1->setText(QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + ModZelvo::versione);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    schermo::centra(this, QGuiApplication::primaryScreen());
 }
 
 void frmSplash::Form_Unload() {

@@ -16,7 +16,16 @@ public:
     // The two wordings of the bar's tooltips: "cliccare per ..." or "clicca per ...".
     enum class Tooltips { Cliccare, Clicca };
 
-    HelpBarWindow(const QString& name, const QStringList& helpLines);
+    // What every window with the bar is made from; each kind of window adds its own fields.
+    struct Setup {
+        QString name;
+        QString caption;
+        Tooltips tooltips = Tooltips::Cliccare;
+        QString hint;
+        QStringList helpLines;
+    };
+
+    explicit HelpBarWindow(const Setup& setup);
 
     virtual void aiuto_Click();
     virtual void guidainlinea_Click();
@@ -38,14 +47,18 @@ protected:
         int width = 1095;
     };
 
+    // The window's own set-up, run at the end of its Form_Load.
+    virtual void setup() {}
+
     // The tooltip "cliccare per ..." or "clicca per ..." for what a button does.
-    static QString tooltip(Tooltips tips, const QString& what);
+    QString tooltip(const QString& what) const;
     // The help and the guide buttons; a window's navigation buttons follow them in the tab order.
-    void addHelpButtons(Tooltips tips, Place help, const QString& guideName, Place guide);
+    void addHelpButtons(Place help, const QString& guideName, Place guide);
     // The exit button and then the hint label, after the window's navigation buttons.
-    void addExitAndHint(Tooltips tips, const QString& exitName, const QString& exitCaption, Place exit,
-                        int hintTop, const QString& hint, const QString& hintTooltip);
+    void addExitAndHint(const QString& exitName, const QString& exitCaption, Place exit, int hintTop,
+                        const QString& hint, const QString& hintTooltip);
 
 private:
+    Tooltips tooltips_;
     QStringList helpLines_;
 };

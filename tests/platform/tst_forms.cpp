@@ -1,9 +1,6 @@
-#include "platform/controls.h"
 #include "platform/forms.h"
-#include "shell/clsresize.h"
 #include "support/testsupport.h"
 
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -11,22 +8,12 @@ namespace {
 int loads = 0;
 int unloads = 0;
 
-// A window that counts its lifecycle calls and keeps its one control in proportion.
+// A window that counts its lifecycle calls.
 class Sample : public Form {
 public:
-    Sample() : Form(QStringLiteral("sample")) {
-        resize(200, 100);
-        label = controls::label(this, QStringLiteral("Label1"), QStringLiteral("x"), 300, 300, 1500, 300);
-    }
-    void Form_Load() override {
-        ++loads;
-        resizer.SourceForm(this);
-        resizer.ReInitialise();
-    }
+    Sample() : Form(QStringLiteral("sample")) {}
+    void Form_Load() override { ++loads; }
     void Form_Unload() override { ++unloads; }
-    void Form_Resize() override { resizer.ResizeControls(); }
-    clsResize resizer;
-    QLabel* label;
 };
 } // namespace
 
@@ -71,26 +58,6 @@ private slots:
         forms::setQuitWhenNoWindowVisible(false);
         QCOMPARE(code, 0);
         QVERIFY(!forms::isLoaded(QStringLiteral("sample")));
-    }
-
-    void sizeFormToScreen_threeQuartersCentred() {
-        auto* form = static_cast<Sample*>(forms::show(QStringLiteral("sample")));
-        form->resizer.SizeFormToScreen(75);
-        QCOMPARE(form->screen()->geometry(), QRect(0, 0, 1280, 800));
-        QCOMPARE(QRect(form->pos(), form->size()), QRect(160, 100, 960, 600));
-    }
-
-    // Shrunk to nothing, as a minimised window is, and back: every size is computed from the design.
-    void resize_scalesControls_andShrinkRestoreKeepsLayout() {
-        auto* form = static_cast<Sample*>(forms::show(QStringLiteral("sample")));
-        const QRect design = form->label->geometry();
-        form->resize(400, 300);
-        QCOMPARE(form->label->geometry(),
-                 QRect(design.x() * 2, design.y() * 3, design.width() * 2, design.height() * 3));
-        form->resize(1, 1);
-        QVERIFY(form->label->width() <= 1 && form->label->height() <= 1);
-        form->resize(200, 100);
-        QCOMPARE(form->label->geometry(), design);
     }
 };
 

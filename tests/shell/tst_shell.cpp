@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -83,6 +84,25 @@ private slots:
         QCOMPARE(splash->Label2->text(), QStringLiteral("          elaborazione eseguita con"));
         QVERIFY(splash->tune().pull(2 * second) > second / 2);
         QVERIFY(splash->tune().position() > paused + 480);
+    }
+
+    // A main window opens on three quarters of the screen, centred; its controls keep their design places in
+    // proportion through every resize, a shrink to nothing (as a minimised window has) and back included.
+    void clsResize_threeQuartersCentred_controlsInProportion() {
+        QWidget* form = forms::show(QStringLiteral("menu"));
+        QCOMPARE(form->screen()->geometry(), QRect(0, 0, 1280, 800));
+        QCOMPARE(QRect(form->pos(), form->size()), QRect(160, 100, 960, 600));
+        auto* esco = form->findChild<QPushButton*>(QStringLiteral("esco"));
+        const QRect design(552, 436, 73, 25); // 8280, 6540, 1095 x 375 twips in 9480 x 6915
+        form->resize(632, 461);
+        QCOMPARE(esco->geometry(), design);
+        form->resize(632 * 2, 461 * 3);
+        QCOMPARE(esco->geometry(),
+                 QRect(design.x() * 2, design.y() * 3, design.width() * 2, design.height() * 3));
+        form->resize(1, 1);
+        QVERIFY(esco->width() <= 1 && esco->height() <= 1);
+        form->resize(632, 461);
+        QCOMPARE(esco->geometry(), design);
     }
 
     void guidainword_buildsTheGuideDocument() {
