@@ -1,5 +1,6 @@
 #include "word.h"
 
+#include "dialogs.h"
 #include "documentwindow.h"
 #include "docwriters.h"
 #include "tabstops.h"
@@ -16,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <cerrno>
+#include <climits>
 #include <cmath>
 
 namespace word {
@@ -495,16 +497,24 @@ QString failureReason(int code) {
     }
 }
 
+// The system's limits on a name and on a whole path, its terminating zero included. A longer path is refused
+// before the system looks at any of its folders, so they would all seem missing.
+constexpr qsizetype MaxName = 255;
+#ifdef PATH_MAX
+constexpr qsizetype MaxPath = PATH_MAX;
+#else
+constexpr qsizetype MaxPath = 4096;
+#endif
+
 // What stands in the way before anything is written, or an empty text when the place looks writable.
 QString obstacle(const QString& path) {
     const QFileInfo target(path);
-    if (target.fileName().toUtf8().size() > 255)
+    if (QFile::encodeName(target.fileName()).size() > MaxName ||
+        QFile::encodeName(target.absoluteFilePath()).size() >= MaxPath)
         return failureReason(ENAMETOOLONG);
     if (target.isDir())
         return failureReason(EISDIR);
-    // A file nobody may write to is kept as it is, even for a user whom the system would let replace it.
-    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    if (target.exists() && (!target.isWritable() || !(target.permissions() & anyWrite)))
+    if (dialogs::isReadOnly(path))
         return QStringLiteral("il file è di sola lettura");
     // The nearest part of the path that exists decides: a file there means the path cannot go on.
     QFileInfo folder(target.absolutePath());

@@ -10,9 +10,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace word;
 
@@ -99,6 +102,31 @@ private slots:
         dialogs::setSaveFileNameAnswer(nullptr);
         dialogs::setPrintAnswer(nullptr);
         QCOMPARE(asked, QStringList({"salva", "stampa"}));
+    }
+
+    // Folders that exist, each name within the system's limit and their whole path beyond it, so that only
+    // the current folder reaches them: made and removed one inside the other from there.
+    void salvaConNome_pathBeyondTheSystemLimit_saysTheNameIsTooLong() {
+        QTemporaryDir dir;
+        const QByteArray before = QFile::encodeName(QDir::currentPath()), folder(250, 'c');
+        QString path = dir.path();
+        QVERIFY(::chdir(QFile::encodeName(path).constData()) == 0);
+        int depth = 0;
+        for (; path.size() < 4200; ++depth, path += QLatin1Char('/') + QString::fromLatin1(folder))
+            QVERIFY(::mkdir(folder.constData(), 0700) == 0 && ::chdir(folder.constData()) == 0);
+        Application app;
+        printout(app, 1);
+        testsupport::MessageBoxes boxes;
+        dialogs::setSaveFileNameAnswer([&path](const QFileDialog&) {
+            return dialogs::SaveAnswer{path + "/a.odt", {}};
+        });
+        window()->salvaConNome();
+        dialogs::setSaveFileNameAnswer(nullptr);
+        for (; depth > 0; --depth)
+            QVERIFY(::chdir("..") == 0 && ::rmdir(folder.constData()) == 0);
+        QVERIFY(::chdir(before.constData()) == 0);
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(boxes.shown()[0].text.endsWith(QStringLiteral(": il nome del file è troppo lungo.")));
     }
 
     void printAndFileDialogs_speakItalian() {
