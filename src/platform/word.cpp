@@ -319,6 +319,30 @@ QString Document::plainText() const {
     return lines.join(QLatin1Char('\n'));
 }
 
+QString Document::title() const {
+    if (!title_.isEmpty())
+        return title_;
+    auto size = [this](size_t i) {
+        const bool text = i < blocks_.size() && !blocks_[i].isTable && !blocks_[i].paragraph.runs.empty();
+        return text ? blocks_[i].paragraph.runs.front().fontSize : 0.0;
+    };
+    for (size_t i = size(0) == 20 && size(1) == 16 ? 2 : 0; i < blocks_.size(); ++i) {
+        QString line = blocks_[i].isTable ? QString() : blocks_[i].paragraph.text().simplified();
+        if (line.endsWith(QLatin1Char(':')))
+            line.chop(1);
+        if (line.size() > 60)
+            line = line.left(59).trimmed() + QChar(0x2026);
+        if (!line.isEmpty())
+            return line;
+    }
+    return QStringLiteral("Documento");
+}
+
+void Document::setTitle(const QString& title) {
+    title_ = title;
+    changed();
+}
+
 namespace {
 Qt::Alignment qtAlignment(int alignment) {
     switch (alignment) {

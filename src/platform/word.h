@@ -135,6 +135,10 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
+    // What the document is about, as its window names it: the title it was given, else the first line after
+    // the two head lines that the program's printouts start with (20 and 16 pt), else its first line.
+    QString title() const;
+    void setTitle(const QString& title);
     // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops:
     // HTML, whose blanks and tabs are then also kept as word processors read them.
     enum class TabTables { Stops, Tables };
@@ -161,6 +165,7 @@ private:
     std::vector<Block> blocks_;
     QString fontName_ = QStringLiteral("Times New Roman");
     bool nextPageBreak_ = false;
+    QString title_;
     quint64 revision_ = 0;
     friend class Range;
     std::map<int, double> objectFontSize_;

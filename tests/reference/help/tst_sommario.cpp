@@ -1,9 +1,11 @@
+#include "platform/documentwindow.h"
 #include "platform/twips.h"
 #include "reference/help/paginaguida.h"
 #include "reference/help/sommario.h"
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -207,7 +209,8 @@ private slots:
         QCOMPARE(word::Application::recentDocuments().size(), size_t(2));
     }
 
-    // "Stampa" writes the one guide file in the program's folder, over an older one.
+    // "Stampa" writes the one guide file in the program's folder, over an older one, and shows the guide in a
+    // window named for the whole guide.
     void export_stampaReplacesTheFileInTheProgramFolder() {
         QFile written(ModZelvo::cartellaprogramma() + QStringLiteral("/Zelvo-guida.doc"));
         QVERIFY(written.open(QIODevice::WriteOnly));
@@ -215,8 +218,15 @@ private slots:
         written.close();
         MessageBoxes boxes;
         auto* s = qobject_cast<sommario*>(forms::show(QStringLiteral("sommario")));
+        word::Application::setShowWindows(true);
         QTest::mouseClick(s->cmdstampa, Qt::LeftButton);
+        word::Application::setShowWindows(false);
+        settle();
         QVERIFY(boxes.shown().isEmpty());
+        auto* window = QApplication::activeWindow();
+        QVERIFY(qobject_cast<DocumentWindow*>(window));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Guida in linea - Zelvo"));
+        window->close();
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray content = written.readAll();
         written.remove();
