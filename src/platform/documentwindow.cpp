@@ -65,7 +65,8 @@ DocumentWindow::DocumentWindow(std::shared_ptr<word::Document> document)
         resize(std::min(760, area.width() * 3 / 4), area.height() * 3 / 4);
     }
     windows().append(this);
-    // Rendered once shown, when the view has its size: laying out at any other width is wasted.
+    // Rendered at the next turn of the event loop, by when open() has shown the window and the view has its
+    // size: laying the document out at any other width is wasted.
     scheduleRender();
 }
 

@@ -107,12 +107,6 @@ void Range::setText(const QString& text) {
     document_->changed();
 }
 
-QString Range::text() const {
-    if (kind_ == Kind::TableCell)
-        return table_->cell(row_, column_).text;
-    return document_->plainText();
-}
-
 // ---------------------------------------------------------------- documents
 
 Document::Document(Application* application) : application_(application) {
@@ -131,8 +125,6 @@ Paragraph& Document::openParagraph() {
 void Document::closeParagraph() {
     Block next;
     next.paragraph.alignment = openParagraph().alignment;
-    next.paragraph.pageBreakBefore = nextPageBreak_;
-    nextPageBreak_ = false;
     blocks_.push_back(std::move(next));
 }
 
@@ -141,12 +133,7 @@ void Document::appendText(const QString& text, const QString& fontName, double f
     QString piece;
     auto flush = [&] {
         if (!piece.isEmpty()) {
-            Paragraph& paragraph = openParagraph();
-            if (nextPageBreak_ && paragraph.runs.empty()) {
-                paragraph.pageBreakBefore = true;
-                nextPageBreak_ = false;
-            }
-            paragraph.runs.push_back({piece, fontName, fontSize});
+            openParagraph().runs.push_back({piece, fontName, fontSize});
             piece.clear();
         }
     };
@@ -161,11 +148,10 @@ void Document::appendText(const QString& text, const QString& fontName, double f
                 ++i;
         } else if (c == PageBreak) {
             flush();
+            // The page starts with the paragraph that is open now, empty as yet.
             if (!openParagraph().runs.empty())
                 closeParagraph();
-            nextPageBreak_ = true;
             openParagraph().pageBreakBefore = true;
-            nextPageBreak_ = false;
         } else {
             piece.append(c);
         }
@@ -657,10 +643,6 @@ void Selection::selectColumn(Document* doc, Table* table, int column) {
 
 namespace {
 bool showWindows = true;
-std::vector<std::shared_ptr<Document>>& recent() {
-    static std::vector<std::shared_ptr<Document>> list;
-    return list;
-}
 } // namespace
 
 Application::Application() : selection_(this) {}
@@ -680,9 +662,6 @@ void Application::setVisible(bool visible) {
 Document* Application::addDocument() {
     auto doc = std::make_shared<Document>(this);
     documents_.push_back(doc);
-    recent().push_back(doc);
-    if (recent().size() > 50)
-        recent().erase(recent().begin());
     selection_ = Selection(this);
     if (visible_ && showWindows)
         DocumentWindow::open(doc);
@@ -703,14 +682,6 @@ std::shared_ptr<Document> Application::sharedDocument(int n) const {
 
 void Application::setShowWindows(bool show) {
     showWindows = show;
-}
-
-std::vector<std::shared_ptr<Document>> Application::recentDocuments() {
-    return recent();
-}
-
-void Application::clearRecentDocuments() {
-    recent().clear();
 }
 
 } // namespace word

@@ -81,7 +81,6 @@ public:
     void setFontSize(double size);
     // Text: writes the text; CR ends a paragraph, the page-break character starts a new page.
     void setText(const QString& text);
-    QString text() const;
 
 private:
     Document* document_;
@@ -164,7 +163,6 @@ private:
     Application* application_;
     std::vector<Block> blocks_;
     QString fontName_ = QStringLiteral("Times New Roman");
-    bool nextPageBreak_ = false;
     QString title_;
     quint64 revision_ = 0;
     friend class Range;
@@ -218,9 +216,6 @@ public:
 
     // Every document window opened so far stays open on its own; tests can turn windows off.
     static void setShowWindows(bool show);
-    // The documents of the most recent applications, newest last, for tests.
-    static std::vector<std::shared_ptr<Document>> recentDocuments();
-    static void clearRecentDocuments();
 
 private:
     bool visible_ = false;

@@ -4,10 +4,8 @@
 #include "support/readback.h"
 #include "support/testsupport.h"
 
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -226,13 +224,6 @@ private slots:
         QVERIFY2(error.endsWith(QStringLiteral(": \"%1\" non è una cartella.").arg(file)), qPrintable(error));
         QVERIFY(!doc->saveAs(dir.filePath(QString(300, u'n') + QStringLiteral(".rtf")), &error));
         QVERIFY2(error.contains(QStringLiteral(": il nome del file è troppo lungo")), qPrintable(error));
-    }
-
-    void qtDialogsSpeakItalian() {
-        QVERIFY(dialogs::loadItalianTexts());
-        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
-        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')),
-                 QStringLiteral("Annulla"));
     }
 };
 
