@@ -58,6 +58,12 @@ void setPrintAnswer(std::function<bool(QTextDocument*)> answer) {
     printAnswer() = std::move(answer);
 }
 
+bool isReadOnly(const QString& path) {
+    const QFileInfo file(path);
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite));
+}
+
 QString completeFileName(const QString& typed, const QString& filters, const QString& selectedFilter) {
     QString name = typed;
     while (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
@@ -90,7 +96,7 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& sug
         const QString name = completeFileName(answer.name, filters, answer.filter);
         if (name.isEmpty())
             continue;
-        if (!QFileInfo::exists(name) ||
+        if (!QFileInfo::exists(name) || isReadOnly(name) ||
             msgbox::show(QStringLiteral("Il file \"%1\" esiste già.\rSostituirlo?")
                              .arg(QDir::toNativeSeparators(name)),
                          msgbox::YesNoQuestionDefaultNo, caption) == msgbox::Yes) {

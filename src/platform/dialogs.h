@@ -19,8 +19,13 @@ bool loadItalianTexts();
 // that one of the filters lists (in any case), the chosen filter's first suffix appended.
 QString completeFileName(const QString& typed, const QString& filters, const QString& selectedFilter);
 
+// Whether a file exists and may not be written: by this user, or by anyone, which keeps it as it is even for
+// a user whom the system would let replace it.
+bool isReadOnly(const QString& path);
+
 // Asks for a file to save, in the folder of the last file chosen; returns its name completed as above, or an
-// empty text when the user cancels. Replacing an existing file is confirmed first.
+// empty text when the user cancels. Replacing an existing file is confirmed first, unless it is read-only:
+// the caller's save then says at once that it cannot be replaced.
 QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                      const QString& filters);
 

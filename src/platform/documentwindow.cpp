@@ -21,24 +21,21 @@ QList<DocumentWindow*>& windows() {
     return list;
 }
 
-// What a document is about, for its window's title: the first line after the two head lines that the
-// program's printouts start with (20 and 16 pt), else its first line.
-QString topic(const word::Document& document) {
-    const auto& blocks = document.blocks();
-    auto size = [&blocks](size_t i) {
-        const bool text = i < blocks.size() && !blocks[i].isTable && !blocks[i].paragraph.runs.empty();
-        return text ? blocks[i].paragraph.runs.front().fontSize : 0.0;
-    };
-    for (size_t i = size(0) == 20 && size(1) == 16 ? 2 : 0; i < blocks.size(); ++i) {
-        QString line = blocks[i].isTable ? QString() : blocks[i].paragraph.text().simplified();
-        if (line.endsWith(QLatin1Char(':')))
-            line.chop(1);
-        if (line.size() > 60)
-            line = line.left(59).trimmed() + QChar(0x2026);
-        if (!line.isEmpty())
-            return line;
-    }
-    return QStringLiteral("Documento");
+// The key of every desktop first, the one a tooltip names, then the platform's own for the command where it
+// has others.
+QList<QKeySequence> keys(const QKeySequence& everywhere, QKeySequence::StandardKey command) {
+    QList<QKeySequence> list{everywhere};
+    for (const QKeySequence& key : QKeySequence::keyBindings(command))
+        if (!list.contains(key))
+            list << key;
+    return list;
+}
+
+// The toolbar takes no focus and the window has no menu to show the keys in, so each button's tooltip names
+// its key, as the desktop writes it.
+void nameKey(QAction* action) {
+    action->setToolTip(
+        QStringLiteral("%1 (%2)").arg(action->text(), action->shortcut().toString(QKeySequence::NativeText)));
 }
 } // namespace
 
@@ -46,7 +43,7 @@ DocumentWindow::DocumentWindow(std::shared_ptr<word::Document> document)
     : QMainWindow(nullptr), document_(std::move(document)), view_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("documentoword"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(topic(*document_) + QStringLiteral(" - Zelvo"));
+    setWindowTitle(document_->title() + QStringLiteral(" - Zelvo"));
     view_->setReadOnly(true);
     view_->setOpenLinks(false);
     view_->setTabChangesFocus(true);
@@ -57,21 +54,19 @@ DocumentWindow::DocumentWindow(std::shared_ptr<word::Document> document)
     QAction* print = bar->addAction(QStringLiteral("Stampa..."), this, &DocumentWindow::stampa);
     print->setShortcut(QKeySequence::Print);
     QAction* save = bar->addAction(QStringLiteral("Salva con nome..."), this, &DocumentWindow::salvaConNome);
-    // Ctrl+S on every desktop, and the platform's own Save-As key where it has one.
-    QList<QKeySequence> saveKeys{QKeySequence(Qt::CTRL | Qt::Key_S)};
-    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::SaveAs))
-        if (!saveKeys.contains(key))
-            saveKeys << key;
-    save->setShortcuts(saveKeys);
+    save->setShortcuts(keys(Qt::CTRL | Qt::Key_S, QKeySequence::SaveAs));
     QAction* close = bar->addAction(QStringLiteral("Chiudi"), this, &QWidget::close);
-    close->setShortcut(QKeySequence::Close);
+    close->setShortcuts(keys(Qt::CTRL | Qt::Key_W, QKeySequence::Close));
+    for (QAction* action : {print, save, close})
+        nameKey(action);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         resize(std::min(760, area.width() * 3 / 4), area.height() * 3 / 4);
     }
     windows().append(this);
-    // Rendered once shown, when the view has its size: laying out at any other width is wasted.
+    // Rendered at the next turn of the event loop, by when open() has shown the window and the view has its
+    // size: laying the document out at any other width is wasted.
     scheduleRender();
 }
 
@@ -109,7 +104,7 @@ void DocumentWindow::scheduleRender() {
 // anyway; otherwise the view lays it out at its full width first and again when the bar appears. A short
 // document loses the bar once laid out and is laid out again, which costs little.
 void DocumentWindow::render() {
-    setWindowTitle(topic(*document_) + QStringLiteral(" - Zelvo"));
+    setWindowTitle(document_->title() + QStringLiteral(" - Zelvo"));
     std::unique_ptr<QTextDocument> rendered = document_->toTextDocument();
     rendered->setPageSize(QSizeF(0, 0));
     rendered->setParent(view_);

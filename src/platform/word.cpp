@@ -1,5 +1,6 @@
 #include "word.h"
 
+#include "dialogs.h"
 #include "documentwindow.h"
 #include "docwriters.h"
 #include "tabstops.h"
@@ -16,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <cerrno>
+#include <climits>
 #include <cmath>
 
 namespace word {
@@ -105,12 +107,6 @@ void Range::setText(const QString& text) {
     document_->changed();
 }
 
-QString Range::text() const {
-    if (kind_ == Kind::TableCell)
-        return table_->cell(row_, column_).text;
-    return document_->plainText();
-}
-
 // ---------------------------------------------------------------- documents
 
 Document::Document(Application* application) : application_(application) {
@@ -129,8 +125,6 @@ Paragraph& Document::openParagraph() {
 void Document::closeParagraph() {
     Block next;
     next.paragraph.alignment = openParagraph().alignment;
-    next.paragraph.pageBreakBefore = nextPageBreak_;
-    nextPageBreak_ = false;
     blocks_.push_back(std::move(next));
 }
 
@@ -139,12 +133,7 @@ void Document::appendText(const QString& text, const QString& fontName, double f
     QString piece;
     auto flush = [&] {
         if (!piece.isEmpty()) {
-            Paragraph& paragraph = openParagraph();
-            if (nextPageBreak_ && paragraph.runs.empty()) {
-                paragraph.pageBreakBefore = true;
-                nextPageBreak_ = false;
-            }
-            paragraph.runs.push_back({piece, fontName, fontSize});
+            openParagraph().runs.push_back({piece, fontName, fontSize});
             piece.clear();
         }
     };
@@ -159,11 +148,10 @@ void Document::appendText(const QString& text, const QString& fontName, double f
                 ++i;
         } else if (c == PageBreak) {
             flush();
+            // The page starts with the paragraph that is open now, empty as yet.
             if (!openParagraph().runs.empty())
                 closeParagraph();
-            nextPageBreak_ = true;
             openParagraph().pageBreakBefore = true;
-            nextPageBreak_ = false;
         } else {
             piece.append(c);
         }
@@ -315,6 +303,30 @@ QString Document::plainText() const {
         }
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QString Document::title() const {
+    if (!title_.isEmpty())
+        return title_;
+    auto size = [this](size_t i) {
+        const bool text = i < blocks_.size() && !blocks_[i].isTable && !blocks_[i].paragraph.runs.empty();
+        return text ? blocks_[i].paragraph.runs.front().fontSize : 0.0;
+    };
+    for (size_t i = size(0) == 20 && size(1) == 16 ? 2 : 0; i < blocks_.size(); ++i) {
+        QString line = blocks_[i].isTable ? QString() : blocks_[i].paragraph.text().simplified();
+        if (line.endsWith(QLatin1Char(':')))
+            line.chop(1);
+        if (line.size() > 60)
+            line = line.left(59).trimmed() + QChar(0x2026);
+        if (!line.isEmpty())
+            return line;
+    }
+    return QStringLiteral("Documento");
+}
+
+void Document::setTitle(const QString& title) {
+    title_ = title;
+    changed();
 }
 
 namespace {
@@ -495,16 +507,24 @@ QString failureReason(int code) {
     }
 }
 
+// The system's limits on a name and on a whole path, its terminating zero included. A longer path is refused
+// before the system looks at any of its folders, so they would all seem missing.
+constexpr qsizetype MaxName = 255;
+#ifdef PATH_MAX
+constexpr qsizetype MaxPath = PATH_MAX;
+#else
+constexpr qsizetype MaxPath = 4096;
+#endif
+
 // What stands in the way before anything is written, or an empty text when the place looks writable.
 QString obstacle(const QString& path) {
     const QFileInfo target(path);
-    if (target.fileName().toUtf8().size() > 255)
+    if (QFile::encodeName(target.fileName()).size() > MaxName ||
+        QFile::encodeName(target.absoluteFilePath()).size() >= MaxPath)
         return failureReason(ENAMETOOLONG);
     if (target.isDir())
         return failureReason(EISDIR);
-    // A file nobody may write to is kept as it is, even for a user whom the system would let replace it.
-    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    if (target.exists() && (!target.isWritable() || !(target.permissions() & anyWrite)))
+    if (dialogs::isReadOnly(path))
         return QStringLiteral("il file è di sola lettura");
     // The nearest part of the path that exists decides: a file there means the path cannot go on.
     QFileInfo folder(target.absolutePath());
@@ -623,10 +643,6 @@ void Selection::selectColumn(Document* doc, Table* table, int column) {
 
 namespace {
 bool showWindows = true;
-std::vector<std::shared_ptr<Document>>& recent() {
-    static std::vector<std::shared_ptr<Document>> list;
-    return list;
-}
 } // namespace
 
 Application::Application() : selection_(this) {}
@@ -646,9 +662,6 @@ void Application::setVisible(bool visible) {
 Document* Application::addDocument() {
     auto doc = std::make_shared<Document>(this);
     documents_.push_back(doc);
-    recent().push_back(doc);
-    if (recent().size() > 50)
-        recent().erase(recent().begin());
     selection_ = Selection(this);
     if (visible_ && showWindows)
         DocumentWindow::open(doc);
@@ -669,14 +682,6 @@ std::shared_ptr<Document> Application::sharedDocument(int n) const {
 
 void Application::setShowWindows(bool show) {
     showWindows = show;
-}
-
-std::vector<std::shared_ptr<Document>> Application::recentDocuments() {
-    return recent();
-}
-
-void Application::clearRecentDocuments() {
-    recent().clear();
 }
 
 } // namespace word

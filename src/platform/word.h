@@ -81,7 +81,6 @@ public:
     void setFontSize(double size);
     // Text: writes the text; CR ends a paragraph, the page-break character starts a new page.
     void setText(const QString& text);
-    QString text() const;
 
 private:
     Document* document_;
@@ -135,6 +134,10 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
+    // What the document is about, as its window names it: the title it was given, else the first line after
+    // the two head lines that the program's printouts start with (20 and 16 pt), else its first line.
+    QString title() const;
+    void setTitle(const QString& title);
     // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops:
     // HTML, whose blanks and tabs are then also kept as word processors read them.
     enum class TabTables { Stops, Tables };
@@ -160,7 +163,7 @@ private:
     Application* application_;
     std::vector<Block> blocks_;
     QString fontName_ = QStringLiteral("Times New Roman");
-    bool nextPageBreak_ = false;
+    QString title_;
     quint64 revision_ = 0;
     friend class Range;
     std::map<int, double> objectFontSize_;
@@ -213,9 +216,6 @@ public:
 
     // Every document window opened so far stays open on its own; tests can turn windows off.
     static void setShowWindows(bool show);
-    // The documents of the most recent applications, newest last, for tests.
-    static std::vector<std::shared_ptr<Document>> recentDocuments();
-    static void clearRecentDocuments();
 
 private:
     bool visible_ = false;

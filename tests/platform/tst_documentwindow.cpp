@@ -4,15 +4,21 @@
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileIconProvider>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QToolBar>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace word;
 
@@ -84,24 +90,64 @@ private slots:
         QCOMPARE(view->findChildren<QTextDocument*>().size(), 1);
     }
 
-    void newWindow_isNamedAfterThePrintoutAndSavesAndPrintsFromTheKeyboard() {
-        Application app;
-        printout(app, 3);
+    // Each button's tooltip names the key that does its work; once the window is closed by its key and the
+    // application is gone, nothing keeps the document.
+    void newWindow_isNamedAfterThePrintoutAndItsTooltipsNameTheKeys() {
+        std::weak_ptr<const Document> shown;
+        QStringList tips, asked;
+        {
+            Application app;
+            printout(app, 3);
+            shown = app.sharedDocument(1);
+            testsupport::settle();
+            DocumentWindow* w = window();
+            QCOMPARE(w->windowTitle(), QStringLiteral("Tabella dell'indice glicemico - Zelvo"));
+            auto* bar = w->findChild<QToolBar*>();
+            for (QAction* action : bar->actions())
+                tips << bar->widgetForAction(action)->toolTip();
+            QCOMPARE(tips,
+                     QStringList({"Stampa... (Ctrl+P)", "Salva con nome... (Ctrl+S)", "Chiudi (Ctrl+W)"}));
+            dialogs::setSaveFileNameAnswer(
+                [&](const QFileDialog&) { return asked << "salva", dialogs::SaveAnswer{}; });
+            dialogs::setPrintAnswer([&](QTextDocument*) { return asked << "stampa", true; });
+            for (const QString& tip : tips)
+                QTest::keySequence(w, QKeySequence::fromString(tip.section(QLatin1Char('('), -1).chopped(1),
+                                                               QKeySequence::NativeText));
+            dialogs::setSaveFileNameAnswer(nullptr);
+            dialogs::setPrintAnswer(nullptr);
+        }
+        QCOMPARE(asked, QStringList({"stampa", "salva"}));
         testsupport::settle();
-        DocumentWindow* w = window();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tabella dell'indice glicemico - Zelvo"));
-        QStringList asked;
-        dialogs::setSaveFileNameAnswer(
-            [&](const QFileDialog&) { return asked << "salva", dialogs::SaveAnswer{}; });
-        dialogs::setPrintAnswer([&](QTextDocument*) { return asked << "stampa", true; });
-        QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
-        QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);
-        dialogs::setSaveFileNameAnswer(nullptr);
-        dialogs::setPrintAnswer(nullptr);
-        QCOMPARE(asked, QStringList({"salva", "stampa"}));
+        QVERIFY2(shown.expired(), "the document outlives its window and its application");
     }
 
-    void printAndFileDialogs_speakItalian() {
+    // Folders that exist, each name within the system's limit and their whole path beyond it, so that only
+    // the current folder reaches them: made and removed one inside the other from there.
+    void salvaConNome_pathBeyondTheSystemLimit_saysTheNameIsTooLong() {
+        QTemporaryDir dir;
+        const QByteArray before = QFile::encodeName(QDir::currentPath()), folder(250, 'c');
+        QString path = dir.path();
+        QVERIFY(::chdir(QFile::encodeName(path).constData()) == 0);
+        int depth = 0;
+        for (; path.size() < 4200; ++depth, path += QLatin1Char('/') + QString::fromLatin1(folder))
+            QVERIFY(::mkdir(folder.constData(), 0700) == 0 && ::chdir(folder.constData()) == 0);
+        Application app;
+        printout(app, 1);
+        testsupport::MessageBoxes boxes;
+        dialogs::setSaveFileNameAnswer([&path](const QFileDialog&) {
+            return dialogs::SaveAnswer{path + "/a.odt", {}};
+        });
+        window()->salvaConNome();
+        dialogs::setSaveFileNameAnswer(nullptr);
+        for (; depth > 0; --depth)
+            QVERIFY(::chdir("..") == 0 && ::rmdir(folder.constData()) == 0);
+        QVERIFY(::chdir(before.constData()) == 0);
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(boxes.shown()[0].text.endsWith(QStringLiteral(": il nome del file è troppo lungo.")));
+    }
+
+    // Qt's catalogue and the program's own, for what Qt's leaves in English.
+    void printAndSaveDialogs_speakItalian() {
         QVERIFY(dialogs::loadItalianTexts());
         QPrinter printer;
         QPrintDialog dialog(&printer);
@@ -111,7 +157,9 @@ private slots:
             auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
             QVERIFY2(button && button->text() == QString::fromUtf8(text), name);
         }
-        QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Cartella"));
+        QFileDialog save;
+        QCOMPARE(save.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), "Annulla");
+        QCOMPARE(save.iconProvider()->type(QFileInfo(QDir::tempPath())), QStringLiteral("Cartella"));
     }
 };
 

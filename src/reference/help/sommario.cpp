@@ -160,7 +160,8 @@ QString sommario::percorsoguida(const QString& cartella) {
 
 bool sommario::esportaguida(const QString& cartella) {
     using namespace ModZelvo;
-    stampainword::nuovodocumento();
+    // Named for the whole guide, as its pages' windows are, not after the first page's heading.
+    stampainword::nuovodocumento()->setTitle(QStringLiteral("Guida in linea"));
     stampainword::intestazione(2);
     word::Selection& selezione = applicazioneword->selection();
 

@@ -25,7 +25,8 @@ public:
     void cmdchiudi_Click();
     void esci_Click();
 
-    // Builds the guide document and saves it in the given folder; returns whether the file was written.
+    // Builds the guide document and saves it in the given folder; returns whether the file was written. When
+    // it was not, a message box says why, and the document stays open in its window to be saved elsewhere.
     bool esportaguida(const QString& cartella);
     // The guide document's path in a folder, joined with exactly one separator.
     static QString percorsoguida(const QString& cartella);

@@ -82,7 +82,6 @@ private slots:
     void cleanup() {
         unloadAll();
         QFile::remove(dir_.filePath(QStringLiteral("listino.txt")));
-        word::Application::clearRecentDocuments();
         shellopen::setOpener(nullptr);
     }
 

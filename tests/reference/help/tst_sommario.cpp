@@ -1,9 +1,11 @@
+#include "platform/documentwindow.h"
 #include "platform/twips.h"
 #include "reference/help/paginaguida.h"
 #include "reference/help/sommario.h"
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -38,11 +40,6 @@ QStringList grassetti(sommario* s) {
     return bold;
 }
 
-std::shared_ptr<word::Document> ultimodocumento() {
-    const auto recent = word::Application::recentDocuments();
-    return recent.empty() ? nullptr : recent.back();
-}
-
 double dimensione(const word::Paragraph& p) {
     return p.runs.empty() ? 0 : p.runs.front().fontSize;
 }
@@ -75,10 +72,7 @@ class TestSommario : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initialise(); }
-    void cleanup() {
-        unloadAll();
-        word::Application::clearRecentDocuments();
-    }
+    void cleanup() { unloadAll(); }
 
     void hover_leavesOnlyTheLastLabelBold() {
         auto* s = qobject_cast<sommario*>(forms::show(QStringLiteral("sommario")));
@@ -155,9 +149,7 @@ private slots:
         QTemporaryDir dir;
         auto* s = forms::get<sommario>(QStringLiteral("sommario"));
         QVERIFY(s->esportaguida(dir.path()));
-        const auto doc = ultimodocumento();
-        QVERIFY(doc);
-        QCOMPARE(doc.get(), ModZelvo::documentoword);
+        const word::Document* doc = ModZelvo::documentoword;
 
         const auto& blocks = doc->blocks();
         std::vector<const word::Paragraph*> paragraphs;
@@ -204,10 +196,11 @@ private slots:
         s->esportaguida(dir.path());
         QVERIFY(ModZelvo::applicazioneword != first);
         QCOMPARE(first->documentCount(), 1);
-        QCOMPARE(word::Application::recentDocuments().size(), size_t(2));
+        QCOMPARE(ModZelvo::applicazioneword->documentCount(), 1);
     }
 
-    // "Stampa" writes the one guide file in the program's folder, over an older one.
+    // "Stampa" writes the one guide file in the program's folder, over an older one, and shows the guide in a
+    // window named for the whole guide.
     void export_stampaReplacesTheFileInTheProgramFolder() {
         QFile written(ModZelvo::cartellaprogramma() + QStringLiteral("/Zelvo-guida.doc"));
         QVERIFY(written.open(QIODevice::WriteOnly));
@@ -215,8 +208,15 @@ private slots:
         written.close();
         MessageBoxes boxes;
         auto* s = qobject_cast<sommario*>(forms::show(QStringLiteral("sommario")));
+        word::Application::setShowWindows(true);
         QTest::mouseClick(s->cmdstampa, Qt::LeftButton);
+        word::Application::setShowWindows(false);
+        settle();
         QVERIFY(boxes.shown().isEmpty());
+        auto* window = QApplication::activeWindow();
+        QVERIFY(qobject_cast<DocumentWindow*>(window));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Guida in linea - Zelvo"));
+        window->close();
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray content = written.readAll();
         written.remove();
@@ -264,8 +264,7 @@ private slots:
         auto* page = qobject_cast<paginaguida*>(forms::show(QStringLiteral("guidaalimenti")));
         QVERIFY(page);
         QTest::mouseClick(page->cmdStampa, Qt::LeftButton);
-        const auto doc = ultimodocumento();
-        QVERIFY(doc);
+        const word::Document* doc = ModZelvo::documentoword;
         const QStringList texts = doc->paragraphTexts();
         QCOMPARE(texts.mid(0, 6),
                  (QStringList{QStringLiteral("Zelvo"), QStringLiteral("menu per una dieta equilibrata"),

@@ -100,10 +100,7 @@ class TestPaginaArgomento : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { testsupport::initialise(); }
-    void cleanup() {
-        testsupport::unloadAll();
-        word::Application::clearRecentDocuments();
-    }
+    void cleanup() { testsupport::unloadAll(); }
 
     // Every topic button, clicked on a page, leaves that page and shows its window.
     void cmd1_leavesPageForTopic_data() {
