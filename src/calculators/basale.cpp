@@ -1,10 +1,10 @@
 #include "basale.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/msgbox.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "shell/modzelvo.h"
 
 #include <QComboBox>
@@ -88,7 +88,7 @@ basale::basale() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per valutare, in maniera rapida, il proprio metabolismo basale ed "
                              "il fabbisogno calorico giornaliero."),
               120, 120, 9255, 735);
-    title->setFont(twips::sansFont(12, true));
+    title->setFont(fonts::classicSans(12, true));
 
     QGroupBox* bmr =
         riquadro(this, QStringLiteral("Frame1"),

@@ -3,9 +3,9 @@
 #include "azona.h"
 #include "celle.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "risultati.h"
 #include "shell/openers.h"
 
@@ -57,11 +57,11 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per ripartire in blocchi e grammi i macronutrienti calcolati "
                              "con la dieta a zona"),
               240, 120, 9135, 615);
-    descrizione->setFont(twips::sansFont(12, true));
+    descrizione->setFont(fonts::classicSans(12, true));
 
     QGroupBox* elementi = frame(this, QStringLiteral("Frame1"),
                                 QStringLiteral("Elementi per elaborare i menu"), 120, 840, 6975, 4455);
-    elementi->setFont(twips::sansFont(8.25, true));
+    elementi->setFont(fonts::classicSans(8.25, true));
     setForeColor(elementi, DarkBlue);
 
     didascalia(elementi, QStringLiteral("Label2"), QStringLiteral("kcal totali giornaliere"), 120, 240, 1815);
@@ -129,7 +129,7 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
 
     connect(calor, &QPushButton::clicked, this, [this] { calor_Click(); });
     // The longest hint of the calculators: at the usual size its third line falls outside the label.
-    passo->setFont(twips::sansFont(7));
+    passo->setFont(fonts::classicSans(7));
 }
 
 QList<QLabel*> blocchi::valori() const {

@@ -3,9 +3,9 @@
 #include "azona.h"
 #include "celle.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "risultati.h"
 
 #include <QComboBox>
@@ -64,11 +64,11 @@ grasso::grasso() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per valutare, in maniera rapida, la massa grassa in "
                              "percentuale e peso del corpo (indispensabile per la dieta 'a zona')"),
               240, 120, 9135, 615);
-    descrizione->setFont(twips::sansFont(12, true));
+    descrizione->setFont(fonts::classicSans(12, true));
 
     QGroupBox* dati = frame(this, QStringLiteral("Frame1"),
                             QStringLiteral("calcolo della massa grassa (dati)"), 120, 840, 6975, 2295);
-    dati->setFont(twips::sansFont(8.25, true));
+    dati->setFont(fonts::classicSans(8.25, true));
     setForeColor(dati, DarkBlue);
     for (const auto& [name, caption, left] :
          {std::tuple{"Label2", "donne", 240}, {"Label3", "uomini", 3600}}) {
@@ -102,7 +102,7 @@ grasso::grasso() : FrameWindow(impostazione()) {
 
     QGroupBox* esiti =
         frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati del calcolo"), 120, 3240, 6975, 2055);
-    esiti->setFont(twips::sansFont(8.25, true));
+    esiti->setFont(fonts::classicSans(8.25, true));
     setForeColor(esiti, DarkBlue);
     for (const auto& [name, caption, left] :
          {std::tuple{"Label11", "donne", 4800}, {"Label12", "uomini", 5760}}) {

@@ -1,9 +1,9 @@
 #include "massa.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +34,7 @@ massa::massa() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per valutare, in maniera rapida, la tipologia della forma del "
                              "corpo mediante l'Indice di Massa Corporea"),
               240, 120, 9135, 615);
-    title->setFont(twips::sansFont(12, true));
+    title->setFont(fonts::classicSans(12, true));
 
     QGroupBox* calcolo =
         frame(this, QStringLiteral("Frame1"), QStringLiteral("calcolo dell'indice di massa corporea (BMI)"),
@@ -57,7 +57,7 @@ massa::massa() : FrameWindow(impostazione()) {
         QLabel* caption =
             cell(calcolo, QString::fromLatin1(row.name), QString::fromUtf8(row.caption), 240, top, 3135, 315);
         caption->setToolTip(QString::fromUtf8(row.tip));
-        caption->setFont(twips::sansFont(8.25));
+        caption->setFont(fonts::classicSans(8.25));
         setForeColor(caption, Black);
         *row.box = textBox(calcolo, QString::fromLatin1(row.boxName), 3480, top, 1575, 315);
         (*row.box)->setAlignment(Qt::AlignCenter);

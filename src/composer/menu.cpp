@@ -1,8 +1,8 @@
 #include "menu.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/forms.h"
-#include "platform/twips.h"
 #include "shell/openers.h"
 
 #include <QLabel>
@@ -90,7 +90,7 @@ menu::menu() : FinestraPrincipale(impostazione()) {
                              "calcolatori, gli approfondimenti e la guida; la composizione dei menu non "
                              "ne fa parte."),
               120, Top + 2760, 9255, 735);
-    nota->setFont(twips::sansFont(9.75));
+    nota->setFont(fonts::classicSans(9.75));
 }
 
 void menu::dieta_Click(int& Index) {

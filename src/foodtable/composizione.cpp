@@ -2,7 +2,7 @@
 
 #include "headings.h"
 #include "platform/controls.h"
-#include "platform/twips.h"
+#include "platform/fonts.h"
 
 namespace {
 FinestraPrincipale::Setup impostazione() {
@@ -28,5 +28,5 @@ composizione::composizione() : FinestraPrincipale(impostazione()) {
                                        "approfondimenti e la guida; la griglia della composizione degli "
                                        "alimenti non ne fa parte."),
                         120, Top + 1080, 9255, 735);
-    nota->setFont(twips::sansFont(9.75));
+    nota->setFont(fonts::classicSans(9.75));
 }

@@ -4,9 +4,9 @@
 #include "reference/common/pulsantestampa.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/msgbox.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "shell/openers.h"
 #include "shell/stampainword.h"
@@ -51,7 +51,7 @@ FrameWindow::Setup impostazione() {
 
 // The headings are drawn in a rounded hand; the systems without it fall back to the dialog font.
 QFont comicFont(double pointSize, bool bold) {
-    QFont font = twips::sansFont(pointSize, bold);
+    QFont font = fonts::classicSans(pointSize, bold);
     font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
     return font;
 }
@@ -109,7 +109,7 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
 
     Label1 = cella(this, QStringLiteral("Label1"), "Calorie totali = peso corporeo x 24 + 50%", 360, 1320,
                    Value, 315, 3975);
-    Label1->setFont(twips::sansFont(9.75));
+    Label1->setFont(fonts::classicSans(9.75));
     Label8 = cella(this, QStringLiteral("Label8"), "Glucidi (o carboidrati)....................: 4 Cal/g",
                    360, 2040, Value, CellHeight, 3975);
     Label9 = cella(this, QStringLiteral("Label9"), "Protidi (o proteine)........................: 4 Cal/g",
