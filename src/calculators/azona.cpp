@@ -47,9 +47,7 @@ azona::azona() : FrameWindow(impostazione()) {
     descrizione->setFont(fonts::classicSans(12, true));
 
     QGroupBox* dati =
-        frame(this, QStringLiteral("Frame1"), QStringLiteral("dati per il calcolo"), 120, 840, 6975, 3015);
-    dati->setFont(fonts::classicSans(8.25, true));
-    setForeColor(dati, DarkBlue);
+        riquadro(this, QStringLiteral("Frame1"), QStringLiteral("dati per il calcolo"), 120, 840, 6975, 3015);
     didascalia(dati, QStringLiteral("Label2"), QStringLiteral("peso totale (kg) "), 120, 300, 1455, Destra)
         ->setToolTip(QStringLiteral("peso della persona"));
     pes = valore(dati, QStringLiteral("pes"), 1620, 300, 855);
@@ -90,10 +88,8 @@ azona::azona() : FrameWindow(impostazione()) {
 
     // Three rows of results below the heading need 1305 twips, and the frame's line its own 30 below them:
     // the frame reaches up towards the one above, its bottom in line with the notes.
-    QGroupBox* esiti = frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati della elaborazione"),
-                             120, 3915, 6975, 1380);
-    esiti->setFont(fonts::classicSans(8.25, true));
-    setForeColor(esiti, DarkBlue);
+    QGroupBox* esiti = riquadro(this, QStringLiteral("Frame2"),
+                                QStringLiteral("risultati della elaborazione"), 120, 3915, 6975, 1380);
     didascalia(esiti, QStringLiteral("Label5"), QStringLiteral("fabbisogno giornaliero"), 120, 240, 1695);
     didascalia(esiti, QStringLiteral("Label6"), QStringLiteral("grammi"), 1860, 240, 975);
     didascalia(esiti, QStringLiteral("Label7"), QStringLiteral("kcal"), 2880, 240, 975);

@@ -59,10 +59,8 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
               240, 120, 9135, 615);
     descrizione->setFont(fonts::classicSans(12, true));
 
-    QGroupBox* elementi = frame(this, QStringLiteral("Frame1"),
-                                QStringLiteral("Elementi per elaborare i menu"), 120, 840, 6975, 4455);
-    elementi->setFont(fonts::classicSans(8.25, true));
-    setForeColor(elementi, DarkBlue);
+    QGroupBox* elementi = riquadro(this, QStringLiteral("Frame1"),
+                                   QStringLiteral("Elementi per elaborare i menu"), 120, 840, 6975, 4455);
 
     didascalia(elementi, QStringLiteral("Label2"), QStringLiteral("kcal totali giornaliere"), 120, 240, 1815);
     totale = valore(elementi, QStringLiteral("totale"), 120, 525, 1815);

@@ -204,6 +204,15 @@ QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int l
     return widget;
 }
 
+QLabel* captionCell(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QString& tip, Qt::Alignment alignment) {
+    QLabel* widget = cell(parent, name, caption, left, top, width, height);
+    widget->setAlignment(alignment);
+    if (!tip.isEmpty())
+        widget->setToolTip(tip);
+    return widget;
+}
+
 namespace {
 class TableScrollBar : public QScrollBar {
 public:

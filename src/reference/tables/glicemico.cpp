@@ -74,8 +74,8 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
                                {ig, "ig", 7560, 1455, White, Qt::AlignCenter}};
     for (int c = 0; c < 3; ++c) {
         const Column& column = columns[c];
-        column.cells[0] = cell(Frame3, QStringLiteral("%1(0)").arg(QLatin1String(column.name)),
-                               QString::fromUtf8(headers[c]), column.left, 240, column.width, 255, Yellow);
+        column.cells[0] = captionCell(Frame3, QStringLiteral("%1(0)").arg(QLatin1String(column.name)),
+                                      QString::fromUtf8(headers[c]), column.left, 240, column.width, 255);
         for (int i = 1; i <= Visibili; ++i) {
             QLabel* row = cell(Frame3, QStringLiteral("%1(%2)").arg(QLatin1String(column.name)).arg(i),
                                QString(), column.left, 480 + 240 * (i - 1), column.width, 255, column.colour);
