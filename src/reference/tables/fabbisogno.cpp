@@ -258,12 +258,8 @@ void fabbisogno::tabellaeta() {
 
 void fabbisogno::ordinetabulazione() {
     // The labels take no focus, so the text box follows the buttons directly, then the topic bar.
-    std::vector<QWidget*> chain{aiuto, guidainlinea, RDA,     BMI,  BMR,  tabpesi,
-                                grass, stampa,       cmdmenu, esco, Text1};
-    for (int index : Frame1->tabOrder())
-        chain.push_back(Frame1->cmd1[index]);
-    for (size_t i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    Frame1->ordinetabulazione(
+        {aiuto, guidainlinea, RDA, BMI, BMR, tabpesi, grass, stampa, cmdmenu, esco, Text1});
 }
 
 void fabbisogno::cmd1_Click(int Index) {

@@ -18,7 +18,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
-#include <vector>
 
 namespace {
 FrameWindow::Setup impostazione() {
@@ -93,11 +92,7 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
     stampa = reference::pulsantestampa(this, 1200, 5400, 1095, 735);
     connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
 
-    std::vector<QWidget*> chain{aiuto, guidainlinea, stampa, Text1, VScroll1, cmdcomp, cmdtab, cmdmenu, esco};
-    for (int index : Frame1->tabOrder())
-        chain.push_back(Frame1->cmd1[index]);
-    for (size_t i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    Frame1->ordinetabulazione({aiuto, guidainlinea, stampa, Text1, VScroll1, cmdcomp, cmdtab, cmdmenu, esco});
 }
 
 void glicemico::setup() {

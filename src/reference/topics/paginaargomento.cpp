@@ -43,15 +43,7 @@ PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazion
     stampa = reference::pulsantestampa(this, 1200, 5400, 1095, 735);
     connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
 
-    ordinetabulazione();
-}
-
-void PaginaArgomento::ordinetabulazione() {
-    QList<QWidget*> chain{aiuto, guidainlinea, stampa, Text1, cmdcomp, cmdtab, cmdmenu, esco};
-    for (int index : barraargomenti->tabOrder())
-        chain << barraargomenti->cmd1[index];
-    for (qsizetype k = 1; k < chain.size(); ++k)
-        setTabOrder(chain[k - 1], chain[k]);
+    barraargomenti->ordinetabulazione({aiuto, guidainlinea, stampa, Text1, cmdcomp, cmdtab, cmdmenu, esco});
 }
 
 void PaginaArgomento::cmd1_Click(int Index) {

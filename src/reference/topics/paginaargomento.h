@@ -25,7 +25,5 @@ public:
     QToolButton* stampa = nullptr;
 
 private:
-    void ordinetabulazione();
-
     Pagina pagina_;
 };
