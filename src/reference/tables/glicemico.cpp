@@ -7,7 +7,6 @@
 #include "platform/controls.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "shell/stampainword.h"
 

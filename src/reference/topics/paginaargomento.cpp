@@ -2,7 +2,6 @@
 
 #include "platform/controls.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "reference/common/barraargomenti.h"
 #include "reference/common/pulsantestampa.h"
 #include "shell/stampainword.h"
@@ -28,7 +27,7 @@ FrameWindow::Setup impostazione(const Pagina& pagina) {
 }
 } // namespace
 
-PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazione(pagina)), pagina_(pagina) {
+PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazione(pagina)) {
     using namespace controls;
     barraargomenti = new BarraArgomenti(this, pagina.own, pagina.reversedTabs);
     barraargomenti->onClick = [this](int index) { cmd1_Click(index); };
