@@ -158,8 +158,9 @@ int main(int argc, char* argv[]) {
                               "appvitPP",   "appvitC",    "appcolesterolo", "appalcol",      "fabbisogno",
                               "glicemico",  "sommario",   "manuale",        "guidaalimenti", "frmTip",
                               "informa",    "prodotti",   "supportoclienti"};
+    const QStringList registered = forms::registeredNames();
     for (const QString& name : windows)
-        if (forms::isRegistered(name))
+        if (registered.contains(name))
             open(name);
     unloadAll();
     for (const auto& [window, button] : std::vector<std::pair<QString, QString>>{{"appvitA", "stampa"},
@@ -169,7 +170,7 @@ int main(int argc, char* argv[]) {
                                                                                  {"manuale", "cmdStampa"},
                                                                                  {"prodotti", "cmdstampa"},
                                                                                  {"sommario", "cmdstampa"}})
-        if (forms::isRegistered(window))
+        if (registered.contains(window))
             printout(window, button);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "composer/menu.h"
 #include "opzioneacapo.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/msgbox.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
@@ -43,12 +44,10 @@ azona::azona() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per calcolare il fabbisogno calorico giornaliero secondo la "
                              "metodologia della dieta 'a zona'."),
               240, 120, 9135, 615);
-    descrizione->setFont(twips::sansFont(12, true));
+    descrizione->setFont(fonts::classicSans(12, true));
 
     QGroupBox* dati =
-        frame(this, QStringLiteral("Frame1"), QStringLiteral("dati per il calcolo"), 120, 840, 6975, 3015);
-    dati->setFont(twips::sansFont(8.25, true));
-    setForeColor(dati, DarkBlue);
+        riquadro(this, QStringLiteral("Frame1"), QStringLiteral("dati per il calcolo"), 120, 840, 6975, 3015);
     didascalia(dati, QStringLiteral("Label2"), QStringLiteral("peso totale (kg) "), 120, 300, 1455, Destra)
         ->setToolTip(QStringLiteral("peso della persona"));
     pes = valore(dati, QStringLiteral("pes"), 1620, 300, 855);
@@ -79,7 +78,7 @@ azona::azona() : FrameWindow(impostazione()) {
         auto* opzione = new OpzioneAcapo(QString::fromUtf8(attivita[i]), dati);
         opzione->setObjectName(QStringLiteral("lavoro(%1)").arg(i));
         twips::place(opzione, 2580, top, 4275, altezze[i]);
-        opzione->setFont(twips::sansFont(8.25));
+        opzione->setFont(fonts::classicSans(8.25));
         setForeColor(opzione, Black);
         mark(opzione);
         connect(opzione, &QRadioButton::clicked, this, [this, i] { lavoro_Click(i); });
@@ -89,10 +88,8 @@ azona::azona() : FrameWindow(impostazione()) {
 
     // Three rows of results below the heading need 1305 twips, and the frame's line its own 30 below them:
     // the frame reaches up towards the one above, its bottom in line with the notes.
-    QGroupBox* esiti = frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati della elaborazione"),
-                             120, 3915, 6975, 1380);
-    esiti->setFont(twips::sansFont(8.25, true));
-    setForeColor(esiti, DarkBlue);
+    QGroupBox* esiti = riquadro(this, QStringLiteral("Frame2"),
+                                QStringLiteral("risultati della elaborazione"), 120, 3915, 6975, 1380);
     didascalia(esiti, QStringLiteral("Label5"), QStringLiteral("fabbisogno giornaliero"), 120, 240, 1695);
     didascalia(esiti, QStringLiteral("Label6"), QStringLiteral("grammi"), 1860, 240, 975);
     didascalia(esiti, QStringLiteral("Label7"), QStringLiteral("kcal"), 2880, 240, 975);

@@ -1,10 +1,11 @@
 #include "basale.h"
 
+#include "celle.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/msgbox.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "shell/modzelvo.h"
 
 #include <QComboBox>
@@ -59,22 +60,6 @@ std::array<double, 4> fattoriLaf(bool maschio, double eta) {
     return maschio ? std::array<double, 4>{0, 1.51, 1.51, 1.51} : std::array<double, 4>{0, 1.56, 1.56, 1.56};
 }
 
-// A frame whose caption is bold and dark blue.
-QGroupBox* riquadro(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height) {
-    QGroupBox* box = controls::frame(parent, name, caption, left, top, width, height);
-    controls::setFrameCaption(box, controls::DarkBlue, true);
-    return box;
-}
-
-QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, const QString& tip,
-                   int top) {
-    QLabel* cell = controls::cell(parent, name, caption, 240, top, 3135, 315);
-    if (!tip.isEmpty())
-        cell->setToolTip(tip);
-    return cell;
-}
-
 QLabel* risultato(QWidget* parent, const QString& name, int left, int top, int width) {
     return controls::cell(parent, name, QString(), left, top, width, 315, controls::Cyan);
 }
@@ -88,17 +73,19 @@ basale::basale() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per valutare, in maniera rapida, il proprio metabolismo basale ed "
                              "il fabbisogno calorico giornaliero."),
               120, 120, 9255, 735);
-    title->setFont(twips::sansFont(12, true));
+    title->setFont(fonts::classicSans(12, true));
 
-    QGroupBox* bmr =
-        riquadro(this, QStringLiteral("Frame1"),
-                 QStringLiteral("Calcolo del metabolismo basale giornaliero (BMR)"), 120, 960, 6975, 1935);
-    didascalia(bmr, QStringLiteral("Label2"), QStringLiteral("sesso"), QStringLiteral("sesso"), 360);
-    didascalia(bmr, QStringLiteral("Label3"), QStringLiteral("età in anni"), QStringLiteral("età"), 720);
-    didascalia(bmr, QStringLiteral("Label4"), QStringLiteral("peso in chilogrammi"),
-               QStringLiteral("peso della persona"), 1080);
-    didascalia(bmr, QStringLiteral("Label5"), QStringLiteral("valore del metabolismo basale in kcal"),
-               QStringLiteral("metabolismo basale giornaliero"), 1440);
+    QGroupBox* bmr = celle::riquadro(this, QStringLiteral("Frame1"),
+                                     QStringLiteral("Calcolo del metabolismo basale giornaliero (BMR)"), 120,
+                                     960, 6975, 1935);
+    captionCell(bmr, QStringLiteral("Label2"), QStringLiteral("sesso"), 240, 360, 3135, 315,
+                QStringLiteral("sesso"));
+    captionCell(bmr, QStringLiteral("Label3"), QStringLiteral("età in anni"), 240, 720, 3135, 315,
+                QStringLiteral("età"));
+    captionCell(bmr, QStringLiteral("Label4"), QStringLiteral("peso in chilogrammi"), 240, 1080, 3135, 315,
+                QStringLiteral("peso della persona"));
+    captionCell(bmr, QStringLiteral("Label5"), QStringLiteral("valore del metabolismo basale in kcal"), 240,
+                1440, 3135, 315, QStringLiteral("metabolismo basale giornaliero"));
 
     sesso = editableList(bmr, QStringLiteral("sesso"), 3480, 360, 1335, 315);
 
@@ -113,10 +100,10 @@ basale::basale() : FrameWindow(impostazione()) {
               "anch'esso, al sesso ed all'età."),
           4920, 360, 1935, 1455);
 
-    QGroupBox* lafFrame =
-        riquadro(this, QStringLiteral("Frame2"),
-                 QStringLiteral("Dispendio energetico giornaliero con metodo LAF (Livello Attività Fisica)"),
-                 120, 3000, 6975, 2295);
+    QGroupBox* lafFrame = celle::riquadro(
+        this, QStringLiteral("Frame2"),
+        QStringLiteral("Dispendio energetico giornaliero con metodo LAF (Livello Attività Fisica)"), 120,
+        3000, 6975, 2295);
     const QString livelli[] = {QString(), QStringLiteral("leggera"), QStringLiteral("moderata"),
                                QStringLiteral("pesante")};
     for (int i = 1; i <= 3; ++i) {
@@ -128,8 +115,8 @@ basale::basale() : FrameWindow(impostazione()) {
         dispend[i] = risultato(lafFrame, QStringLiteral("dispend(%1)").arg(i), 3960, top, 855);
         connect(laf[i], &QPushButton::clicked, this, [this, i] { laf_Click(i); });
     }
-    didascalia(lafFrame, QStringLiteral("Label7"), QStringLiteral("dispendio energetico giornaliero in kcal"),
-               QString(), 1800);
+    captionCell(lafFrame, QStringLiteral("Label7"),
+                QStringLiteral("dispendio energetico giornaliero in kcal"), 240, 1800, 3135, 315);
     dispendio = risultato(lafFrame, QStringLiteral("dispendio"), 3480, 1800, 1335);
     label(lafFrame, QStringLiteral("Label8"),
           QStringLiteral(

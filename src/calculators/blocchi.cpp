@@ -3,9 +3,9 @@
 #include "azona.h"
 #include "celle.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "risultati.h"
 #include "shell/openers.h"
 
@@ -57,12 +57,10 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per ripartire in blocchi e grammi i macronutrienti calcolati "
                              "con la dieta a zona"),
               240, 120, 9135, 615);
-    descrizione->setFont(twips::sansFont(12, true));
+    descrizione->setFont(fonts::classicSans(12, true));
 
-    QGroupBox* elementi = frame(this, QStringLiteral("Frame1"),
-                                QStringLiteral("Elementi per elaborare i menu"), 120, 840, 6975, 4455);
-    elementi->setFont(twips::sansFont(8.25, true));
-    setForeColor(elementi, DarkBlue);
+    QGroupBox* elementi = riquadro(this, QStringLiteral("Frame1"),
+                                   QStringLiteral("Elementi per elaborare i menu"), 120, 840, 6975, 4455);
 
     didascalia(elementi, QStringLiteral("Label2"), QStringLiteral("kcal totali giornaliere"), 120, 240, 1815);
     totale = valore(elementi, QStringLiteral("totale"), 120, 525, 1815);
@@ -129,7 +127,7 @@ blocchi::blocchi() : FrameWindow(impostazione()) {
 
     connect(calor, &QPushButton::clicked, this, [this] { calor_Click(); });
     // The longest hint of the calculators: at the usual size its third line falls outside the label.
-    passo->setFont(twips::sansFont(7));
+    passo->setFont(fonts::classicSans(7));
 }
 
 QList<QLabel*> blocchi::valori() const {

@@ -4,10 +4,16 @@
 
 namespace celle {
 
+QGroupBox* riquadro(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height) {
+    QGroupBox* box = controls::frame(parent, name, caption, left, top, width, height);
+    controls::setFrameCaption(box, controls::DarkBlue, true);
+    return box;
+}
+
 QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                   Qt::Alignment alignment) {
-    QLabel* cella = controls::cell(parent, name, caption, left, top, width, 255);
-    cella->setAlignment(alignment);
+                   Qt::Alignment alignment, const QString& tip) {
+    QLabel* cella = controls::captionCell(parent, name, caption, left, top, width, 255, tip, alignment);
     controls::setForeColor(cella, controls::Black);
     return cella;
 }

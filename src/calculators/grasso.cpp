@@ -3,9 +3,9 @@
 #include "azona.h"
 #include "celle.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "risultati.h"
 
 #include <QComboBox>
@@ -43,13 +43,6 @@ QComboBox* lista(QWidget* parent, const QString& name, int left, int top) {
     return box;
 }
 
-QLabel* didascalia(QWidget* parent, const QString& name, const QString& caption, const QString& tip, int left,
-                   int top, int width) {
-    QLabel* cella = celle::didascalia(parent, name, caption, left, top, width, celle::Destra);
-    cella->setToolTip(tip);
-    return cella;
-}
-
 template <class T> std::optional<T> elemento(const std::array<std::optional<T>, 62>& tabella, int indice) {
     if (indice < 0 || indice >= static_cast<int>(tabella.size()))
         return std::nullopt;
@@ -64,46 +57,46 @@ grasso::grasso() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per valutare, in maniera rapida, la massa grassa in "
                              "percentuale e peso del corpo (indispensabile per la dieta 'a zona')"),
               240, 120, 9135, 615);
-    descrizione->setFont(twips::sansFont(12, true));
+    descrizione->setFont(fonts::classicSans(12, true));
 
-    QGroupBox* dati = frame(this, QStringLiteral("Frame1"),
-                            QStringLiteral("calcolo della massa grassa (dati)"), 120, 840, 6975, 2295);
-    dati->setFont(twips::sansFont(8.25, true));
-    setForeColor(dati, DarkBlue);
+    QGroupBox* dati =
+        celle::riquadro(this, QStringLiteral("Frame1"), QStringLiteral("calcolo della massa grassa (dati)"),
+                        120, 840, 6975, 2295);
     for (const auto& [name, caption, left] :
          {std::tuple{"Label2", "donne", 240}, {"Label3", "uomini", 3600}}) {
         celle::didascalia(dati, QString::fromLatin1(name), QString::fromLatin1(caption), left, 360, 3135);
     }
     const QString tipPeso = QStringLiteral("peso della persona");
-    didascalia(dati, QStringLiteral("Label4"), QStringLiteral("peso (kg) "), tipPeso, 240, 720, 2175);
+    celle::didascalia(dati, QStringLiteral("Label4"), QStringLiteral("peso (kg) "), 240, 720, 2175,
+                      celle::Destra, tipPeso);
     pesod = textBox(dati, QStringLiteral("pesod"), 2400, 720, 975, 285);
-    didascalia(dati, QStringLiteral("Label5"), QStringLiteral("altezza (cm) "),
-               QStringLiteral("altezza della persona"), 240, 1080, 2175);
+    celle::didascalia(dati, QStringLiteral("Label5"), QStringLiteral("altezza (cm) "), 240, 1080, 2175,
+                      celle::Destra, QStringLiteral("altezza della persona"));
     altezza = lista(dati, QStringLiteral("altezza"), 2400, 1080);
-    didascalia(dati, QStringLiteral("Label6"), QStringLiteral("circonferenza anche (cm) "),
-               QStringLiteral("circonferenza delle anche misurata nel punto più largo"), 240, 1440, 2175);
+    celle::didascalia(dati, QStringLiteral("Label6"), QStringLiteral("circonferenza anche (cm) "), 240, 1440,
+                      2175, celle::Destra,
+                      QStringLiteral("circonferenza delle anche misurata nel punto più largo"));
     anche = lista(dati, QStringLiteral("anche"), 2400, 1440);
-    didascalia(
-        dati, QStringLiteral("Label7"), QStringLiteral("circonferenza addome (cm) "),
-        QStringLiteral("circonferenza della vita all'altezza dell'ombelico (non nel punto più stretto)"), 240,
-        1800, 2175);
+    celle::didascalia(
+        dati, QStringLiteral("Label7"), QStringLiteral("circonferenza addome (cm) "), 240, 1800, 2175,
+        celle::Destra,
+        QStringLiteral("circonferenza della vita all'altezza dell'ombelico (non nel punto più stretto)"));
     addome = lista(dati, QStringLiteral("addome"), 2400, 1800);
-    didascalia(dati, QStringLiteral("Label8"), QStringLiteral("peso (kg) "), tipPeso, 3600, 720, 2175);
+    celle::didascalia(dati, QStringLiteral("Label8"), QStringLiteral("peso (kg) "), 3600, 720, 2175,
+                      celle::Destra, tipPeso);
     peso = lista(dati, QStringLiteral("peso"), 5760, 720);
-    didascalia(dati, QStringLiteral("Label9"), QStringLiteral("circonferenza vita (cm) "),
-               QStringLiteral("circonferenza della vita misurata all'altezza dell'ombelico"), 3600, 1080,
-               2175);
+    celle::didascalia(dati, QStringLiteral("Label9"), QStringLiteral("circonferenza vita (cm) "), 3600, 1080,
+                      2175, celle::Destra,
+                      QStringLiteral("circonferenza della vita misurata all'altezza dell'ombelico"));
     vitino = textBox(dati, QStringLiteral("vitino"), 5760, 1080, 975, 285);
-    didascalia(
-        dati, QStringLiteral("Label10"), QStringLiteral("circonferenza polso (cm) "),
-        QStringLiteral("circonferenza del polso della mano dominante nel punto in cui questo si piega"), 3600,
-        1440, 2175);
+    celle::didascalia(
+        dati, QStringLiteral("Label10"), QStringLiteral("circonferenza polso (cm) "), 3600, 1440, 2175,
+        celle::Destra,
+        QStringLiteral("circonferenza del polso della mano dominante nel punto in cui questo si piega"));
     polso = textBox(dati, QStringLiteral("polso"), 5760, 1440, 975, 285);
 
-    QGroupBox* esiti =
-        frame(this, QStringLiteral("Frame2"), QStringLiteral("risultati del calcolo"), 120, 3240, 6975, 2055);
-    esiti->setFont(twips::sansFont(8.25, true));
-    setForeColor(esiti, DarkBlue);
+    QGroupBox* esiti = celle::riquadro(this, QStringLiteral("Frame2"),
+                                       QStringLiteral("risultati del calcolo"), 120, 3240, 6975, 2055);
     for (const auto& [name, caption, left] :
          {std::tuple{"Label11", "donne", 4800}, {"Label12", "uomini", 5760}}) {
         celle::didascalia(esiti, QString::fromLatin1(name), QString::fromLatin1(caption), left, 240, 975);
@@ -129,8 +122,8 @@ grasso::grasso() : FrameWindow(impostazione()) {
     int top = 600;
     int numero = 13;
     for (const Riga& riga : righe) {
-        didascalia(esiti, QStringLiteral("Label%1").arg(numero++), QString::fromLatin1(riga.caption),
-                   QString::fromLatin1(riga.tip), 240, top, 4575);
+        celle::didascalia(esiti, QStringLiteral("Label%1").arg(numero++), QString::fromLatin1(riga.caption),
+                          240, top, 4575, celle::Destra, QString::fromLatin1(riga.tip));
         *riga.donne = celle::valore(esiti, QString::fromLatin1(riga.nomeDonne), 4800, top, 975);
         *riga.uomini = celle::valore(esiti, QString::fromLatin1(riga.nomeUomini), 5760, top, 975);
         top += 240;

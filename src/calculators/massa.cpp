@@ -1,9 +1,10 @@
 #include "massa.h"
 
+#include "celle.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,12 +35,11 @@ massa::massa() : FrameWindow(impostazione()) {
               QStringLiteral("Finestra per valutare, in maniera rapida, la tipologia della forma del "
                              "corpo mediante l'Indice di Massa Corporea"),
               240, 120, 9135, 615);
-    title->setFont(twips::sansFont(12, true));
+    title->setFont(fonts::classicSans(12, true));
 
     QGroupBox* calcolo =
-        frame(this, QStringLiteral("Frame1"), QStringLiteral("calcolo dell'indice di massa corporea (BMI)"),
-              120, 840, 6975, 1575);
-    setFrameCaption(calcolo, DarkBlue, true);
+        celle::riquadro(this, QStringLiteral("Frame1"),
+                        QStringLiteral("calcolo dell'indice di massa corporea (BMI)"), 120, 840, 6975, 1575);
     struct Row {
         const char* name;
         const char* caption;
@@ -54,10 +54,8 @@ massa::massa() : FrameWindow(impostazione()) {
     };
     int top = 360;
     for (const Row& row : rows) {
-        QLabel* caption =
-            cell(calcolo, QString::fromLatin1(row.name), QString::fromUtf8(row.caption), 240, top, 3135, 315);
-        caption->setToolTip(QString::fromUtf8(row.tip));
-        caption->setFont(twips::sansFont(8.25));
+        QLabel* caption = captionCell(calcolo, QString::fromLatin1(row.name), QString::fromUtf8(row.caption),
+                                      240, top, 3135, 315, QString::fromUtf8(row.tip));
         setForeColor(caption, Black);
         *row.box = textBox(calcolo, QString::fromLatin1(row.boxName), 3480, top, 1575, 315);
         (*row.box)->setAlignment(Qt::AlignCenter);
@@ -80,9 +78,8 @@ massa::massa() : FrameWindow(impostazione()) {
     const int lefts[] = {120, 600, 2760, 4440};
     const int widths[] = {480, 2160, 1680, 2400};
     for (int c = 0; c < 4; ++c) {
-        QLabel* header = cell(tabella, QStringLiteral("intestazione(%1)").arg(c), headers[c], lefts[c], 240,
-                              widths[c], 315);
-        header->setToolTip(headerTips[c]);
+        captionCell(tabella, QStringLiteral("intestazione(%1)").arg(c), headers[c], lefts[c], 240, widths[c],
+                    315, headerTips[c]);
     }
     const char* table[6][3] = {{"sottopeso", "", "fino a 18,50"},
                                {"normale", "", "da 18,51 a 24,99"},

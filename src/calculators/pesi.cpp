@@ -1,5 +1,6 @@
 #include "pesi.h"
 
+#include "celle.h"
 #include "platform/controls.h"
 
 #include <QGroupBox>
@@ -57,8 +58,7 @@ const Riga uomini[Righe] = {
 void tabella(QWidget* parent, const QString& name, const QString& caption, int left, const QString& sesso,
              const Riga* righe) {
     using namespace controls;
-    QGroupBox* box = frame(parent, name, caption, left, 0, 4575, 5295);
-    setFrameCaption(box, DarkBlue, true);
+    QGroupBox* box = celle::riquadro(parent, name, caption, left, 0, 4575, 5295);
 
     struct Intestazione {
         const char* testo;
@@ -73,7 +73,7 @@ void tabella(QWidget* parent, const QString& name, const QString& caption, int l
     };
     for (const Intestazione& h : intestazioni) {
         const QString testo = QString::fromLatin1(h.testo);
-        cell(box, testo + sesso, testo, h.left, h.top, h.width, 240);
+        captionCell(box, testo + sesso, testo, h.left, h.top, h.width, 240);
     }
 
     const int lefts[] = {840, 2040, 3240};

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "fonts.h"
 #include "tabstops.h"
 #include "twips.h"
 
@@ -48,7 +49,7 @@ namespace {
 template <class W> W* placed(W* widget, const QString& name, int left, int top, int width, int height) {
     widget->setObjectName(name);
     twips::place(widget, left, top, width, height);
-    widget->setFont(twips::sansFont(8.25));
+    widget->setFont(fonts::classicSans(8.25));
     mark(widget);
     return widget;
 }
@@ -200,6 +201,15 @@ QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int l
     widget->setAlignment(Qt::AlignCenter);
     widget->setFrameShape(QFrame::Box);
     setBackColor(widget, bgr);
+    return widget;
+}
+
+QLabel* captionCell(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QString& tip, Qt::Alignment alignment) {
+    QLabel* widget = cell(parent, name, caption, left, top, width, height);
+    widget->setAlignment(alignment);
+    if (!tip.isEmpty())
+        widget->setToolTip(tip);
     return widget;
 }
 

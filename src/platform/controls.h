@@ -57,6 +57,10 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, i
 // A label with a yellow background, a thin border and centred text, as the caption cells are.
 QLabel* cell(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
              int height, quint32 bgr = Yellow);
+// A caption cell: a yellow cell whose text stands as aligned, with the tooltip that says what it captions.
+QLabel* captionCell(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height, const QString& tip = QString(),
+                    Qt::Alignment alignment = Qt::AlignCenter);
 
 // The vertical scroll bar of a table whose rows are labels: a tab stop that shows its focus, moved one row by
 // Up and Down, one page by Page Up and Page Down, and to either end by Home and End.

@@ -72,10 +72,6 @@ void registerForm(const QString& name, Factory factory) {
     factories().insert(name, std::move(factory));
 }
 
-bool isRegistered(const QString& name) {
-    return factories().contains(name);
-}
-
 QStringList registeredNames() {
     QStringList names = factories().keys();
     names.sort();

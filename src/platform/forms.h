@@ -11,8 +11,6 @@ class Form : public QWidget {
 public:
     explicit Form(const QString& name, QWidget* parent = nullptr);
 
-    QString formName() const { return objectName(); }
-
     // Set-up run once when the registry loads the window, before it is shown.
     virtual void Form_Load() {}
     // Clean-up run when the registry unloads the window.
@@ -31,7 +29,6 @@ namespace forms {
 using Factory = std::function<Form*()>;
 
 void registerForm(const QString& name, Factory factory);
-bool isRegistered(const QString& name);
 // Names of every registered window, sorted.
 QStringList registeredNames();
 

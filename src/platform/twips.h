@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -23,15 +22,6 @@ inline QRect rect(int left, int top, int width, int height) {
 
 inline void place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(rect(left, top, width, height));
-}
-
-// The classic dialog font: a plain sans serif at the given point size.
-inline QFont sansFont(double pointSize, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize * 0.85);
-    font.setBold(bold);
-    return font;
 }
 
 } // namespace twips

@@ -3,6 +3,7 @@
 #include "modzelvo.h"
 #include "openers.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -91,7 +92,7 @@ QPushButton* FinestraPrincipale::apertura(QWidget* parent, const QString& name, 
 
 void FinestraPrincipale::nota(const QString& text, int top) {
     controls::label(this, QStringLiteral("Label20"), text, 120, top, 9255, 735)
-        ->setFont(twips::sansFont(9.75));
+        ->setFont(fonts::classicSans(9.75));
 }
 
 void FinestraPrincipale::Form_Load() {

@@ -2,6 +2,7 @@
 
 #include "modzelvo.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/twips.h"
 #include "schermo.h"
 
@@ -50,15 +51,15 @@ frmSplash::frmSplash() : Form(QString::fromLatin1(Name)) {
     Image1 = controls::label(this, QStringLiteral("Image1"), QString(), 360, 600, 2400, 2400);
     Image1->setPixmap(immagine(twips::px(2400)));
     lblnome = controls::label(this, QStringLiteral("lblnome"), QString(), 3000, 600, 3960, 900);
-    lblnome->setFont(twips::sansFont(32, true));
+    lblnome->setFont(fonts::classicSans(32, true));
     controls::setForeColor(lblnome, 0x00008000);
     lblsottotitolo =
         controls::label(this, QStringLiteral("lblsottotitolo"), QString(), 3000, 1560, 3960, 420);
-    lblsottotitolo->setFont(twips::sansFont(12));
+    lblsottotitolo->setFont(fonts::classicSans(12));
     Label1 = controls::label(this, QStringLiteral("Label1"), QString(), 3000, 2160, 3960, 300);
-    Label1->setFont(twips::sansFont(8.25, true));
+    Label1->setFont(fonts::classicSans(8.25, true));
     Label2 = controls::label(this, QStringLiteral("Label2"), QString(), 360, 3360, 6480, 300);
-    Label2->setFont(twips::sansFont(9.75));
+    Label2->setFont(fonts::classicSans(9.75));
     auto* hint = controls::label(this, QStringLiteral("Label3"),
                                  QStringLiteral("clic per entrare nel programma, un tasto per uscire"), 360,
                                  3780, 6480, 255);

@@ -3,6 +3,7 @@
 #include "davanti.h"
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
+#include "tabulazione.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -117,6 +118,8 @@ private slots:
             QCOMPARE(davanti.ultima, QStringLiteral("menu"));
         }
     }
+
+    void tab_followsLayout() { percorriTab(w, {"lavoro(1)", "ripart"}); }
 };
 
 QTEST_MAIN(TestAzona)

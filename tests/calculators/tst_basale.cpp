@@ -4,6 +4,7 @@
 #include "shell/modzelvo.h"
 #include "support/inquadrati.h"
 #include "support/testsupport.h"
+#include "tabulazione.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -56,6 +57,7 @@ private slots:
     void sesso_typedText_criticalBoxAtEveryKeystroke();
     void input_unusable_changesNothing_data();
     void input_unusable_changesNothing();
+    void tab_followsLayout() { percorriTab(apri(), {"sesso", "età", "peso", "laf(1)", "laf(2)", "laf(3)"}); }
 };
 
 void tst_basale::load_showsCaptionsListAndHelp() {

@@ -2,6 +2,7 @@
 #include "calculators/blocchi.h"
 #include "composer/menu.h"
 #include "support/testsupport.h"
+#include "tabulazione.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -239,6 +240,11 @@ private slots:
                 QCOMPARE(w->bbt->text(), QStringLiteral("0"));
             }
         }
+    }
+
+    void tab_followsLayout() {
+        percorriTab(forms::show("blocchi"), {"calor", "delriga(1)", "delriga(2)", "delriga(3)", "delriga(4)",
+                                             "delriga(5)", "delriga(6)"});
     }
 };
 

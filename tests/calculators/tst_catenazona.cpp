@@ -96,37 +96,6 @@ private slots:
         QCOMPARE(fat->vitino->text(), QStringLiteral("90"));
     }
 
-    // Tab walks each calculator's inputs and buttons in the order of its layout.
-    void tab_followsTheLayout_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("massa") << "massa" << QStringList{"peso", "altezza"};
-        QTest::newRow("basale") << "basale"
-                                << QStringList{"sesso", "età", "peso", "laf(1)", "laf(2)", "laf(3)"};
-        QTest::newRow("pesi") << "pesi" << QStringList{"pesodonne(18,3)", "pesouomini(1,1)"};
-        QTest::newRow("grasso") << "grasso"
-                                << QStringList{"pesod",  "altezza", "anche",      "addome",    "peso",
-                                               "vitino", "polso",   "zoniamo(1)", "zoniamo(2)"};
-        QTest::newRow("azona") << "azona" << QStringList{"lavoro(1)", "ripart"};
-        QTest::newRow("blocchi") << "blocchi"
-                                 << QStringList{"calor",      "delriga(1)", "delriga(2)", "delriga(3)",
-                                                "delriga(4)", "delriga(5)", "delriga(6)"};
-    }
-    void tab_followsTheLayout() {
-        QFETCH(QString, window);
-        QFETCH(QStringList, order);
-        QWidget* w = forms::show(window);
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        w->findChild<QWidget*>(order.first())->setFocus();
-        QStringList walked{QApplication::focusWidget()->objectName()};
-        while (walked.size() < order.size()) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            walked << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(walked, order);
-    }
-
     void unload_startsTheChainEmpty() {
         unloadAll();
         auto* zona = forms::get<azona>(QStringLiteral("azona"));

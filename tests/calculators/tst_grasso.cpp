@@ -3,6 +3,7 @@
 #include "platform/numbers.h"
 #include "scelta.h"
 #include "support/testsupport.h"
+#include "tabulazione.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -325,6 +326,11 @@ private slots:
         QTest::mouseClick(w->zoniamo[2], Qt::LeftButton);
         QVERIFY(zona->magr->text().isEmpty());
         QVERIFY(zona->pes->text().isEmpty());
+    }
+
+    void tab_followsLayout() {
+        percorriTab(w, {"pesod", "altezza", "anche", "addome", "peso", "vitino", "polso", "zoniamo(1)",
+                        "zoniamo(2)"});
     }
 };
 

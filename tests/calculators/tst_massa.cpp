@@ -2,6 +2,7 @@
 #include "platform/forms.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
+#include "tabulazione.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -176,6 +177,8 @@ private slots:
         QVERIFY(forms::find(QStringLiteral("composizione"))->isVisible());
         QVERIFY(forms::isLoaded(QStringLiteral("massa")));
     }
+
+    void tab_followsLayout() { percorriTab(open(), {"peso", "altezza"}); }
 
     void resize_scalesBarAndHint() {
         massa* w = open();

@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "support/testsupport.h"
+#include "tabulazione.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -42,6 +43,7 @@ private slots:
     void tabelle_everyRowAsPublished_data();
     void tabelle_everyRowAsPublished();
     void celle_typing_changesNothing();
+    void tab_followsLayout() { percorriTab(apri(), {"pesodonne(18,3)", "pesouomini(1,1)"}); }
 };
 
 void tst_pesi::load_showsCaptionsHeadersAndHelp() {

@@ -70,9 +70,7 @@ BarraArgomenti::BarraArgomenti(QWidget* parent, int own, bool reversed)
                 onClick(i);
         });
     }
-    const QList<int> order = tabOrder();
-    for (int k = 1; k < order.size(); ++k)
-        QWidget::setTabOrder(cmd1[order[k - 1]], cmd1[order[k]]);
+    ordinetabulazione({});
 }
 
 QString BarraArgomenti::finestra(int index) {
@@ -87,11 +85,19 @@ QString BarraArgomenti::caption(int index) {
     return QString::fromLatin1(topics[index].caption);
 }
 
-QList<int> BarraArgomenti::tabOrder() const {
-    QList<int> order(std::begin(usualOrder), std::end(usualOrder));
+QList<QWidget*> BarraArgomenti::ordinepulsanti() const {
+    QList<QWidget*> order;
+    for (int index : usualOrder)
+        order << cmd1[index];
     if (reversed_)
         std::reverse(order.begin(), order.end());
     return order;
+}
+
+void BarraArgomenti::ordinetabulazione(const QList<QWidget*>& controlli) {
+    const QList<QWidget*> chain = controlli + ordinepulsanti();
+    for (qsizetype k = 1; k < chain.size(); ++k)
+        QWidget::setTabOrder(chain[k - 1], chain[k]);
 }
 
 namespace reference {

@@ -24,10 +24,13 @@ public:
     // Called with the index of the button pressed (the window unloads itself, then opens the topic).
     std::function<void(int)> onClick;
 
-    // The keyboard order over the buttons: the usual one, or the reverse.
-    QList<int> tabOrder() const;
+    // Tab walks the window's own controls in the order given, then the topic buttons.
+    void ordinetabulazione(const QList<QWidget*>& controlli);
 
 private:
+    // The topic buttons in keyboard order: the usual one, or the reverse.
+    QList<QWidget*> ordinepulsanti() const;
+
     bool reversed_;
 };
 

@@ -1,6 +1,7 @@
 #include "pulsantestampa.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/twips.h"
 
 #include <QPainter>
@@ -32,7 +33,7 @@ QToolButton* pulsantestampa(QWidget* parent, int left, int top, int width, int h
     auto* stampa = new QToolButton(parent);
     stampa->setObjectName(QStringLiteral("stampa"));
     twips::place(stampa, left, top, width, height);
-    stampa->setFont(twips::sansFont(8.25));
+    stampa->setFont(fonts::classicSans(8.25));
     stampa->setText(QStringLiteral("&Stampa"));
     stampa->setIcon(stampante());
     stampa->setIconSize(QSize(24, 24));

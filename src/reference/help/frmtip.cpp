@@ -2,6 +2,7 @@
 
 #include "forme.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
@@ -51,9 +52,9 @@ frmTip::frmTip() : Form(QStringLiteral("frmTip")) {
 
     Label1 = label(Picture1, QStringLiteral("Label1"), QStringLiteral("Non tutti sanno che..."), 540, 180,
                    2655, 255);
-    Label1->setFont(twips::sansFont(8.25, true));
+    Label1->setFont(fonts::classicSans(8.25, true));
     lblTipText = label(Picture1, QStringLiteral("lblTipText"), QString(), 180, 840, 4095, 1635);
-    lblTipText->setFont(twips::sansFont(9.75));
+    lblTipText->setFont(fonts::classicSans(9.75));
     for (QLabel* l : {Label1, lblTipText}) {
         setBackColor(l, LightYellow);
         setForeColor(l, Black);

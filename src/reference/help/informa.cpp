@@ -2,6 +2,7 @@
 
 #include "forme.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
@@ -18,7 +19,7 @@ constexpr int AltezzaInterna = 4020;
 // The titles were drawn in Arial and Arial Black, which many systems lack; the window's own sans serif
 // stands in for both, so they look alike wherever the program runs, with the weight marking Arial Black.
 QFont sansSerif(double size, bool bold, bool italic, QFont::Weight weight = QFont::Bold) {
-    QFont font = twips::sansFont(size, bold);
+    QFont font = fonts::classicSans(size, bold);
     if (bold)
         font.setWeight(weight);
     font.setItalic(italic);
@@ -43,7 +44,7 @@ informa::informa() : Form(QStringLiteral("informa")) {
     Label1 = label(this, QStringLiteral("Label1"), QString(), 240, 360, 6495, 615);
     Label1->setFont(sansSerif(24, true, false, QFont::Black));
     Label2 = label(this, QStringLiteral("Label2"), QString(), 240, 960, 6495, 255);
-    Label2->setFont(twips::sansFont(9.75));
+    Label2->setFont(fonts::classicSans(9.75));
     guida::linea(this, QStringLiteral("Line1"), 240, 6720, 1320);
     Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("per sistemi Windows a 32 bit "), 2400,
                    1440, 2175, 255);

@@ -1,6 +1,7 @@
 #include "paginaguida.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "shell/openers.h"
@@ -33,13 +34,13 @@ paginaguida::paginaguida(const PaginaGuida& pagina)
 
     Label1 = label(this, QStringLiteral("Label1"), pagina.titologuida(), 120, 600, pagina.larghezzatitolo,
                    pagina.altezzatitolo);
-    Label1->setFont(twips::sansFont(8.25, true));
+    Label1->setFont(fonts::classicSans(8.25, true));
     setForeColor(Label1, Blue);
     setBackColor(Label1, LightYellow);
 
     Label2 = label(this, QStringLiteral("Label2"), pagina.testo(), pagina.sinistratesto, 960,
                    pagina.larghezzatesto, pagina.altezzatesto);
-    Label2->setFont(twips::sansFont(9.75));
+    Label2->setFont(fonts::classicSans(9.75));
     setForeColor(Label2, Black);
     setBackColor(Label2, LightYellow);
 

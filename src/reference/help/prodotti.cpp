@@ -1,6 +1,7 @@
 #include "prodotti.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/numbers.h"
 #include "platform/shellopen.h"
 #include "platform/textfiles.h"
@@ -86,7 +87,7 @@ prodotti::prodotti() : ProportionedForm(QStringLiteral("prodotti")) {
     VScroll1->setTracking(false);
 
     QList<QWidget*> rows;
-    QFont comic = grassetto(twips::sansFont(8.25));
+    QFont comic = grassetto(fonts::classicSans(8.25));
     comic.setFamilies({QStringLiteral("Comic Sans MS"), comic.family()});
     for (int i = 1; i <= Righe; ++i) {
         const int top = 1920 + 240 * (i - 1);

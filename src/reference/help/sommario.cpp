@@ -3,6 +3,7 @@
 #include "paginaguida.h"
 #include "pagineguida.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/msgbox.h"
 #include "platform/twips.h"
 #include "shell/modzelvo.h"
@@ -56,7 +57,7 @@ sommario::sommario() : ProportionedForm(QStringLiteral("sommario")) {
 
     Label1 = cell(this, QStringLiteral("Label1"), QStringLiteral("Argomenti della guida"), 240, 360, 3375,
                   375, Cyan);
-    Label1->setFont(twips::sansFont(12, true));
+    Label1->setFont(fonts::classicSans(12, true));
     setForeColor(Label1, Black);
 
     for (int i = 1; i <= Argomenti; ++i) {

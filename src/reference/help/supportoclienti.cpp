@@ -2,6 +2,7 @@
 
 #include "forme.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/textfiles.h"
 #include "platform/twips.h"
 #include "prodotti.h"
@@ -24,7 +25,7 @@ supportoclienti::supportoclienti() : Form(QStringLiteral("supportoclienti")) {
 
     QLabel* nome =
         label(this, QStringLiteral("Label1"), QStringLiteral("software VORTANEL"), 240, 120, 3015, 375);
-    QFont font = twips::sansFont(14.25, true);
+    QFont font = fonts::classicSans(14.25, true);
     font.setItalic(true);
     nome->setFont(font);
     label(this, QStringLiteral("Label6"), QStringLiteral("dal 1989"), 3360, 240, 975, 255);
@@ -34,7 +35,7 @@ supportoclienti::supportoclienti() : Form(QStringLiteral("supportoclienti")) {
           960, 3375, 255);
     QLabel* posta =
         label(this, QStringLiteral("Label9"), QLatin1String(prodotti::Posta), 3720, 960, 3015, 255);
-    posta->setFont(twips::sansFont(8.25, true));
+    posta->setFont(fonts::classicSans(8.25, true));
     guida::linea(this, QStringLiteral("Line1"), 120, 6720, 1320);
     label(this, QStringLiteral("Label4"),
           textfiles::resource(QStringLiteral(":/reference/help/assistenza.txt")), 240, 1440, 6495, 1215);
@@ -52,7 +53,7 @@ supportoclienti::supportoclienti() : Form(QStringLiteral("supportoclienti")) {
     didascalia->setFont(stretta);
     QLabel* sito =
         label(this, QStringLiteral("Label10"), QLatin1String(prodotti::Sito), 1080, 3600, 3495, 255);
-    sito->setFont(twips::sansFont(8.25, true));
+    sito->setFont(fonts::classicSans(8.25, true));
     sito->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }

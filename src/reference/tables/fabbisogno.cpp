@@ -4,9 +4,9 @@
 #include "reference/common/pulsantestampa.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/msgbox.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "shell/openers.h"
 #include "shell/stampainword.h"
@@ -20,7 +20,6 @@
 namespace {
 
 constexpr quint32 Heading = controls::Cyan;
-constexpr quint32 ColumnHeading = controls::Yellow;
 constexpr quint32 FirstColumn = 0x0080FFFF;
 constexpr quint32 Value = controls::LightYellow;
 
@@ -51,7 +50,7 @@ FrameWindow::Setup impostazione() {
 
 // The headings are drawn in a rounded hand; the systems without it fall back to the dialog font.
 QFont comicFont(double pointSize, bool bold) {
-    QFont font = twips::sansFont(pointSize, bold);
+    QFont font = fonts::classicSans(pointSize, bold);
     font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
     return font;
 }
@@ -109,7 +108,7 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
 
     Label1 = cella(this, QStringLiteral("Label1"), "Calorie totali = peso corporeo x 24 + 50%", 360, 1320,
                    Value, 315, 3975);
-    Label1->setFont(twips::sansFont(9.75));
+    Label1->setFont(fonts::classicSans(9.75));
     Label8 = cella(this, QStringLiteral("Label8"), "Glucidi (o carboidrati)....................: 4 Cal/g",
                    360, 2040, Value, CellHeight, 3975);
     Label9 = cella(this, QStringLiteral("Label9"), "Protidi (o proteine)........................: 4 Cal/g",
@@ -169,7 +168,9 @@ fabbisogno::fabbisogno() : FrameWindow(impostazione()) {
 void fabbisogno::tabellaattivita() {
     const char* header[3] = {"Attività", "Uomini", "Donne"};
     for (int c = 0; c < 3; ++c)
-        Label15[44 + c] = cella(this, elemento("Label15", 44 + c), header[c], Left[c], 3120, ColumnHeading);
+        Label15[44 + c] =
+            controls::captionCell(this, elemento("Label15", 44 + c), QString::fromUtf8(header[c]), Left[c],
+                                  3120, CellWidth, CellHeight);
     // Energy in Cal per day; three cells stay empty.
     const char* rows[6][3] = {
         {"sedentaria", "2100-2800", "1500-2100"}, {"media", "2500-3200", "1700-2400"},
@@ -185,9 +186,13 @@ void fabbisogno::tabellaattivita() {
 }
 
 void fabbisogno::tabellaproteine() {
-    Label11[0] = cella(this, elemento("Label11", 0), "Età (anni)", Right[0], 1200, ColumnHeading);
-    Label12 = cella(this, QStringLiteral("Label12"), "Peso (kg)", Right[1], 1200, ColumnHeading);
-    Label13 = cella(this, QStringLiteral("Label13"), "Proteine (g)", Right[2], 1200, ColumnHeading);
+    using controls::captionCell;
+    Label11[0] = captionCell(this, elemento("Label11", 0), QStringLiteral("Età (anni)"), Right[0], 1200,
+                             CellWidth, CellHeight);
+    Label12 = captionCell(this, QStringLiteral("Label12"), QStringLiteral("Peso (kg)"), Right[1], 1200,
+                          CellWidth, CellHeight);
+    Label13 = captionCell(this, QStringLiteral("Label13"), QStringLiteral("Proteine (g)"), Right[2], 1200,
+                          CellWidth, CellHeight);
 
     // Each group spans two value rows: one example weight per row and its need at the group's rate.
     struct Group {
@@ -230,7 +235,8 @@ void fabbisogno::tabellaproteine() {
 void fabbisogno::tabellaeta() {
     const char* header[3] = {"Età (anni)", "Femmine (Cal)", "Maschi (Cal)"};
     for (int c = 0; c < 3; ++c)
-        Label11[1 + c] = cella(this, elemento("Label11", 1 + c), header[c], Right[c], 3120, ColumnHeading);
+        Label11[1 + c] = controls::captionCell(this, elemento("Label11", 1 + c), QString::fromUtf8(header[c]),
+                                               Right[c], 3120, CellWidth, CellHeight);
     // Women first, then men.
     const char* rows[10][3] = {{"1-3", "1200-1300", "1200-1300"},
                                {"7-9", "1800-2100", "1800-2100"},
@@ -252,12 +258,8 @@ void fabbisogno::tabellaeta() {
 
 void fabbisogno::ordinetabulazione() {
     // The labels take no focus, so the text box follows the buttons directly, then the topic bar.
-    std::vector<QWidget*> chain{aiuto, guidainlinea, RDA,     BMI,  BMR,  tabpesi,
-                                grass, stampa,       cmdmenu, esco, Text1};
-    for (int index : Frame1->tabOrder())
-        chain.push_back(Frame1->cmd1[index]);
-    for (size_t i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    Frame1->ordinetabulazione(
+        {aiuto, guidainlinea, RDA, BMI, BMR, tabpesi, grass, stampa, cmdmenu, esco, Text1});
 }
 
 void fabbisogno::cmd1_Click(int Index) {

@@ -7,7 +7,6 @@
 #include "platform/controls.h"
 #include "platform/numbers.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "shell/modzelvo.h"
 #include "shell/stampainword.h"
 
@@ -18,7 +17,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
-#include <vector>
 
 namespace {
 FrameWindow::Setup impostazione() {
@@ -74,8 +72,8 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
                                {ig, "ig", 7560, 1455, White, Qt::AlignCenter}};
     for (int c = 0; c < 3; ++c) {
         const Column& column = columns[c];
-        column.cells[0] = cell(Frame3, QStringLiteral("%1(0)").arg(QLatin1String(column.name)),
-                               QString::fromUtf8(headers[c]), column.left, 240, column.width, 255, Yellow);
+        column.cells[0] = captionCell(Frame3, QStringLiteral("%1(0)").arg(QLatin1String(column.name)),
+                                      QString::fromUtf8(headers[c]), column.left, 240, column.width, 255);
         for (int i = 1; i <= Visibili; ++i) {
             QLabel* row = cell(Frame3, QStringLiteral("%1(%2)").arg(QLatin1String(column.name)).arg(i),
                                QString(), column.left, 480 + 240 * (i - 1), column.width, 255, column.colour);
@@ -93,11 +91,7 @@ glicemico::glicemico() : FrameWindow(impostazione()) {
     stampa = reference::pulsantestampa(this, 1200, 5400, 1095, 735);
     connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
 
-    std::vector<QWidget*> chain{aiuto, guidainlinea, stampa, Text1, VScroll1, cmdcomp, cmdtab, cmdmenu, esco};
-    for (int index : Frame1->tabOrder())
-        chain.push_back(Frame1->cmd1[index]);
-    for (size_t i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    Frame1->ordinetabulazione({aiuto, guidainlinea, stampa, Text1, VScroll1, cmdcomp, cmdtab, cmdmenu, esco});
 }
 
 void glicemico::setup() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculators/frame.h"
+#include "glicemicodati.h"
 
 class BarraArgomenti;
 class QGroupBox;
@@ -14,7 +15,7 @@ class QScrollBar;
 class glicemico : public FrameWindow {
     Q_OBJECT
 public:
-    static constexpr int Righe = 129;
+    static constexpr int Righe = glicemicodati::Righe;
     static constexpr int Visibili = 15;
 
     glicemico();

@@ -2,7 +2,6 @@
 
 #include "platform/controls.h"
 #include "platform/textfiles.h"
-#include "platform/twips.h"
 #include "reference/common/barraargomenti.h"
 #include "reference/common/pulsantestampa.h"
 #include "shell/stampainword.h"
@@ -28,7 +27,7 @@ FrameWindow::Setup impostazione(const Pagina& pagina) {
 }
 } // namespace
 
-PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazione(pagina)), pagina_(pagina) {
+PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazione(pagina)) {
     using namespace controls;
     barraargomenti = new BarraArgomenti(this, pagina.own, pagina.reversedTabs);
     barraargomenti->onClick = [this](int index) { cmd1_Click(index); };
@@ -43,15 +42,7 @@ PaginaArgomento::PaginaArgomento(const Pagina& pagina) : FrameWindow(impostazion
     stampa = reference::pulsantestampa(this, 1200, 5400, 1095, 735);
     connect(stampa, &QToolButton::clicked, this, [this] { stampa_Click(); });
 
-    ordinetabulazione();
-}
-
-void PaginaArgomento::ordinetabulazione() {
-    QList<QWidget*> chain{aiuto, guidainlinea, stampa, Text1, cmdcomp, cmdtab, cmdmenu, esco};
-    for (int index : barraargomenti->tabOrder())
-        chain << barraargomenti->cmd1[index];
-    for (qsizetype k = 1; k < chain.size(); ++k)
-        setTabOrder(chain[k - 1], chain[k]);
+    barraargomenti->ordinetabulazione({aiuto, guidainlinea, stampa, Text1, cmdcomp, cmdtab, cmdmenu, esco});
 }
 
 void PaginaArgomento::cmd1_Click(int Index) {

@@ -17,15 +17,8 @@ public:
     void cmd1_Click(int Index);
     void stampa_Click();
 
-    const Pagina& pagina() const { return pagina_; }
-
     BarraArgomenti* barraargomenti = nullptr;
     QGroupBox* Frame3 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     QToolButton* stampa = nullptr;
-
-private:
-    void ordinetabulazione();
-
-    Pagina pagina_;
 };
