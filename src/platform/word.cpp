@@ -546,9 +546,9 @@ bool Document::saveAs(const QString& path, QString* error) const {
         writer.setTitle(QFileInfo(path).completeBaseName());
         toTextDocument()->print(&writer);
     } else if (suffix == QLatin1String("txt")) {
-        bytes = plainText().toUtf8();
+        bytes = docwriters::plainText(*this);
     } else {
-        bytes = toTextDocument(TabTables::Tables)->toHtml().toUtf8();
+        bytes = docwriters::html(*this);
     }
     QSaveFile file(path);
     errno = 0;
