@@ -135,10 +135,8 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
-    // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops:
-    // HTML, whose blanks and tabs are then also kept as word processors read them.
-    enum class TabTables { Stops, Tables };
-    std::unique_ptr<QTextDocument> toTextDocument(TabTables tabTables = TabTables::Stops) const;
+    // The document as the window shows it and as it is printed, tab tables at their stops.
+    std::unique_ptr<QTextDocument> toTextDocument() const;
     // Bumped at every change, so a window knows when to render again.
     quint64 revision() const { return revision_; }
 

@@ -16,14 +16,19 @@ namespace readback {
 // Each paragraph and table cell in order as "p 12 right bold page: text": the size in points (of an empty
 // paragraph, its mark's), then alignment other than left, bold and a page break before where they hold; "th"
 // for a cell of a heading row repeated on every page, "td" for any other cell. Also the fonts of the text and
-// the width of the last table in twips. An OpenDocument style names its font twice, for different readers:
+// the width of the widest table in twips. An OpenDocument style names its font twice, for different readers:
 // both count.
 struct Reading {
     QStringList lines;
     QSet<QString> fonts;
     int tableWidth = 0;
+    int columnsSoFar = 0;    // of the table being read
     QString title, language; // of a web page
     QString error;
+    void column(int twips) {
+        columnsSoFar += twips;
+        tableWidth = std::max(tableWidth, columnsSoFar);
+    }
     void add(const QString& kind, double size, int align, bool bold, bool page, const QString& text) {
         QString style = u' ' + QString::number(size);
         style += QStringList{"", " right", " center", " justify"}.value(align);
@@ -134,7 +139,7 @@ inline Reading readOdt(const QByteArray& package) {
         } else if (n == u"table" || n == u"table-column") {
             const QString width = styles[attribute("table:style-name")]["style:column-width"];
             const int twips = qRound(lengthNumber(width) * 1440 / 2.54);
-            read.tableWidth = n == u"table" ? 0 : read.tableWidth + twips;
+            n == u"table" ? void(read.columnsSoFar = 0) : read.column(twips);
         } else if (n == u"table-header-rows" || n == u"table-cell") {
             (n == u"table-cell" ? cell : heading) = true;
         } else if (n == u"p" || n == u"span") {
@@ -225,7 +230,7 @@ inline Reading readRtf(const QByteArray& rtf) {
         } else if (word == u"page" || word == u"trowd" || word == u"trhdr") {
             (word == u"page" ? page : heading) = word != u"trowd";
         } else if (word == u"cellx") {
-            read.tableWidth = value;
+            read.tableWidth = std::max(read.tableWidth, value);
         }
     }
     if (groups.size() != 1)
@@ -417,9 +422,9 @@ inline Reading readHtml(const QByteArray& bytes) {
         if (tag == u"html")
             read.language = attributes["lang"];
         else if (tag == u"table")
-            read.tableWidth = 0;
+            read.columnsSoFar = 0;
         else if (tag == u"col")
-            read.tableWidth += attributes["width"].toInt() * 15;
+            read.column(attributes["width"].toInt() * 15);
         if (tag == u"br") {
             if (paragraph.depth < 0)
                 begin(open.size() - 1);
