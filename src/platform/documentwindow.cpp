@@ -1,6 +1,7 @@
 #include "documentwindow.h"
 
 #include "dialogs.h"
+#include "docwriters.h"
 #include "forms.h"
 #include "msgbox.h"
 #include "word.h"
@@ -20,33 +21,13 @@ QList<DocumentWindow*>& windows() {
     static QList<DocumentWindow*> list;
     return list;
 }
-
-// What a document is about, for its window's title: the first line after the two head lines that the
-// program's printouts start with (20 and 16 pt), else its first line.
-QString topic(const word::Document& document) {
-    const auto& blocks = document.blocks();
-    auto size = [&blocks](size_t i) {
-        const bool text = i < blocks.size() && !blocks[i].isTable && !blocks[i].paragraph.runs.empty();
-        return text ? blocks[i].paragraph.runs.front().fontSize : 0.0;
-    };
-    for (size_t i = size(0) == 20 && size(1) == 16 ? 2 : 0; i < blocks.size(); ++i) {
-        QString line = blocks[i].isTable ? QString() : blocks[i].paragraph.text().simplified();
-        if (line.endsWith(QLatin1Char(':')))
-            line.chop(1);
-        if (line.size() > 60)
-            line = line.left(59).trimmed() + QChar(0x2026);
-        if (!line.isEmpty())
-            return line;
-    }
-    return QStringLiteral("Documento");
-}
 } // namespace
 
 DocumentWindow::DocumentWindow(std::shared_ptr<word::Document> document)
     : QMainWindow(nullptr), document_(std::move(document)), view_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("documentoword"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(topic(*document_) + QStringLiteral(" - Zelvo"));
+    setWindowTitle(docwriters::topic(*document_) + QStringLiteral(" - Zelvo"));
     view_->setReadOnly(true);
     view_->setOpenLinks(false);
     view_->setTabChangesFocus(true);
@@ -109,7 +90,7 @@ void DocumentWindow::scheduleRender() {
 // anyway; otherwise the view lays it out at its full width first and again when the bar appears. A short
 // document loses the bar once laid out and is laid out again, which costs little.
 void DocumentWindow::render() {
-    setWindowTitle(topic(*document_) + QStringLiteral(" - Zelvo"));
+    setWindowTitle(docwriters::topic(*document_) + QStringLiteral(" - Zelvo"));
     std::unique_ptr<QTextDocument> rendered = document_->toTextDocument();
     rendered->setPageSize(QSizeF(0, 0));
     rendered->setParent(view_);

@@ -25,8 +25,9 @@ QByteArray html(const word::Document& document);
 // Plain text in UTF-8, a line per paragraph and per table row, its cells separated by tabs.
 QByteArray plainText(const word::Document& document);
 
-// What a document is about: the first line after the two head lines that the program's printouts start
-// with (20 and 16 pt), else its first line; "Documento" when it has none.
+// What a document is about, the title of its window and of its web page: the first line after the two head
+// lines that the program's printouts start with (20 and 16 pt), else its first line; "Documento" when it has
+// none.
 QString topic(const word::Document& document);
 
 // The text with what no document file can hold replaced by U+FFFD: a lone UTF-16 surrogate, the code points
