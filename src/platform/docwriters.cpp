@@ -715,11 +715,13 @@ QString css(const QString& fontName, double size) {
         .arg(fontOrDefault(fontName).remove(unsafe), pt(size));
 }
 
-QString cssAlignment(int value) {
+// The style of a paragraph or cell before its font: no space around it, as in the other formats (LibreOffice
+// takes a margin only with a unit, and on the paragraph itself), and its alignment.
+QString blockStyle(int alignment) {
     static_assert(word::AlignLeft == 0 && word::AlignCenter == 1 && word::AlignRight == 2 &&
                   word::AlignJustify == 3);
-    return QStringLiteral("text-align: %1; ")
-        .arg(QStringList{"left", "center", "right", "justify"}.value(value, QStringLiteral("left")));
+    return QStringLiteral("margin-top: 0px; margin-bottom: 0px; text-align: %1; ")
+        .arg(QStringList{"left", "center", "right", "justify"}.value(alignment, QStringLiteral("left")));
 }
 
 QString escaped(const QString& text) {
@@ -773,8 +775,7 @@ public:
         out_ =
             QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n<title>") +
             escaped(writable(topic(document_))) + QStringLiteral("</title>\n<style>\nbody { ") +
-            css(fontsOf(document_).front(), 10) +
-            QStringLiteral(" }\np { margin-top: 0; margin-bottom: 0 }\n</style>\n</head>\n<body>\n");
+            css(fontsOf(document_).front(), 10) + QStringLiteral(" }\n</style>\n</head>\n<body>\n");
         const auto& blocks = document_.blocks();
         for (size_t i = 0; i < blocks.size(); ++i) {
             if (!written(blocks, i))
@@ -800,7 +801,7 @@ private:
     static QString startParagraph(bool pageBreak, int alignment, const QString& style) {
         return QStringLiteral("<p style=\"") +
                (pageBreak ? QStringLiteral("page-break-before: always; ") : QString()) +
-               cssAlignment(alignment) + style + QStringLiteral("\">");
+               blockStyle(alignment) + style + QStringLiteral("\">");
     }
 
     // Word processors give an empty paragraph or cell nothing of the style of its element: a line break in a
@@ -839,7 +840,7 @@ private:
     }
 
     void cell(const QString& tag, const QString& text, int alignment, const QString& style) {
-        out_ += QLatin1Char('<') + tag + QStringLiteral(" style=\"") + cssAlignment(alignment) + style +
+        out_ += QLatin1Char('<') + tag + QStringLiteral(" style=\"") + blockStyle(alignment) + style +
                 QStringLiteral("\">") +
                 (text.isEmpty() ? emptyParagraph(false, alignment, style) : markup(keptBlanks(typed(text)))) +
                 QStringLiteral("</") + tag + QLatin1Char('>');
