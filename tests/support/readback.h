@@ -240,10 +240,11 @@ inline Reading readRtf(const QByteArray& rtf) {
 
 // HTML as LibreOffice reads it. A style counts only up to the first property this reader does not know
 // (LibreOffice gives up on the rest of a style at a name it cannot read, such as a vendor-prefixed one:
-// stopping at any unknown name is stricter). Blanks collapse; an element with nothing in it is no
-// paragraph; an empty paragraph or cell takes its size from a line break inside a span, not from the style
-// of its own element, and an empty cell loses its alignment too. A heading row is one in <thead>, which is
-// repeated on every page. The text is UTF-8 when the page says so, else Latin-1.
+// stopping at any unknown name is stricter). Blanks collapse; a paragraph element with nothing in it makes
+// no paragraph; an empty paragraph or cell takes its size from a line break inside a span, not from the style
+// of its own element, and an empty cell loses its alignment too (a cell with nothing at all is set at 2 pt).
+// A heading row is one in <thead>, which is repeated on every page. The text is UTF-8 when the page says so,
+// else Latin-1.
 inline Reading readHtml(const QByteArray& bytes) {
     struct Style {
         double size = 12;
@@ -396,10 +397,10 @@ inline Reading readHtml(const QByteArray& bytes) {
             for (qsizetype i = open.size() - 1; i > 0; --i) {
                 if (open[i].tag != tag)
                     continue;
-                // A cell always holds a paragraph, however empty.
+                // A cell always holds a paragraph: with nothing in it, one of 2 pt, so that the row stays
+                // low.
                 if ((tag == u"td" || tag == u"th") && read.lines.size() == open[i].lines)
-                    read.add(inside("thead") ? "th" : "td", open[i - 1].style.size, 0, false, false,
-                             QString());
+                    read.add(inside("thead") ? "th" : "td", 2, 0, false, false, QString());
                 open.resize(i);
                 break;
             }
@@ -414,7 +415,8 @@ inline Reading readHtml(const QByteArray& bytes) {
         Style style = open.last().style;
         if (tag == u"th" || tag == u"b" || tag == u"strong")
             style.bold = true;
-        style.align = tag == u"th" ? 2 : style.align;
+        if (tag == u"th")
+            style.align = 2;
         if (attributes.count("align"))
             apply(style, QStringLiteral("text-align: ") + attributes["align"]);
         apply(style, sheet[tag]);
