@@ -1,6 +1,7 @@
 #include "documentwindow.h"
 
 #include "dialogs.h"
+#include "docwriters.h"
 #include "forms.h"
 #include "msgbox.h"
 #include "word.h"

@@ -705,6 +705,207 @@ private:
     std::vector<Entry> entries_;
 };
 
+// ---------------------------------------------------------------- HTML
+
+// Word processors read a style only as far as they understand it, so every style names standard properties
+// alone.
+QString css(const QString& fontName, double size) {
+    static const QRegularExpression unsafe(QStringLiteral("['\"\\\\;{}<>&]"));
+    return QStringLiteral("font-family: '%1'; font-size: %2")
+        .arg(fontOrDefault(fontName).remove(unsafe), pt(size));
+}
+
+// The style of a paragraph or cell before its font: no space around it, as in the other formats (LibreOffice
+// takes a margin only with a unit, and on the paragraph itself), and its alignment.
+QString blockStyle(int alignment) {
+    static_assert(word::AlignLeft == 0 && word::AlignCenter == 1 && word::AlignRight == 2 &&
+                  word::AlignJustify == 3);
+    return QStringLiteral("margin-top: 0px; margin-bottom: 0px; text-align: %1; ")
+        .arg(QStringList{"left", "center", "right", "justify"}.value(alignment, QStringLiteral("left")));
+}
+
+QString escaped(const QString& text) {
+    return QString(text)
+        .replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
+        .replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+}
+
+// What a web page shows of a text: what no file can hold replaced, a tab as four blanks.
+QString typed(const QString& text) {
+    return writable(text).replace(QLatin1Char('\t'), QStringLiteral("    "));
+}
+
+// Readers of HTML collapse blanks: a blank stays ordinary only after a non-blank and before more of the line;
+// every other one becomes a no-break blank.
+QString keptBlanks(const QString& text) {
+    QString result = text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char(' '))
+            continue;
+        const bool afterText = i > 0 && text[i - 1] != QLatin1Char(' ') && text[i - 1] != QLatin1Char('\n');
+        const bool beforeText = i + 1 < text.size() && text[i + 1] != QLatin1Char('\n');
+        if (!afterText || !beforeText)
+            result[i] = QChar::Nbsp;
+    }
+    return result;
+}
+
+// The markup of a text whose blanks are already kept; a line break inside a cell is <br>.
+QString markup(const QString& text) {
+    return escaped(text)
+        .replace(QChar::Nbsp, QStringLiteral("&nbsp;"))
+        .replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+}
+
+bool isTabRow(const Document::Block& block) {
+    return !block.isTable && !block.paragraph.tabStops.isEmpty();
+}
+
+// Twips in the CSS pixels of a width attribute, 96 to the inch.
+int pixels(int twips) {
+    return qRound(twips / 15.0);
+}
+
+class HtmlWriter {
+public:
+    explicit HtmlWriter(const Document& document) : document_(document) {}
+
+    QByteArray write() {
+        out_ =
+            QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n<title>") +
+            escaped(writable(document_.title())) + QStringLiteral("</title>\n<style>\nbody { ") +
+            css(fontsOf(document_).front(), 10) + QStringLiteral(" }\n</style>\n</head>\n<body>\n");
+        const auto& blocks = document_.blocks();
+        for (size_t i = 0; i < blocks.size(); ++i) {
+            if (!written(blocks, i))
+                continue;
+            if (blocks[i].isTable) {
+                table(*blocks[i].table);
+            } else if (isTabRow(blocks[i])) {
+                // A page break starts a table of its own.
+                size_t end = i + 1;
+                while (end < blocks.size() && isTabRow(blocks[end]) && !blocks[end].paragraph.pageBreakBefore)
+                    ++end;
+                tabTable(blocks, i, end);
+                i = end - 1;
+            } else {
+                paragraph(blocks[i].paragraph);
+            }
+        }
+        out_ += QStringLiteral("</body>\n</html>\n");
+        return out_.toUtf8();
+    }
+
+private:
+    static QString startParagraph(bool pageBreak, int alignment, const QString& style) {
+        return QStringLiteral("<p style=\"") +
+               (pageBreak ? QStringLiteral("page-break-before: always; ") : QString()) +
+               blockStyle(alignment) + style + QStringLiteral("\">");
+    }
+
+    // Word processors give an empty paragraph or cell nothing of the style of its element: a line break in a
+    // span sets its size.
+    static QString emptyParagraph(bool pageBreak, int alignment, const QString& style) {
+        return startParagraph(pageBreak, alignment, style) + QStringLiteral("<span style=\"") + style +
+               QStringLiteral("\"><br></span></p>");
+    }
+
+    void paragraph(const word::Paragraph& paragraph) {
+        mark_.follow(paragraph);
+        const QString mark = css(mark_.font, mark_.size);
+        if (paragraph.text().isEmpty()) {
+            out_ += emptyParagraph(paragraph.pageBreakBefore, paragraph.alignment, mark) + QLatin1Char('\n');
+            return;
+        }
+        out_ += startParagraph(paragraph.pageBreakBefore, paragraph.alignment, mark);
+        // Blanks collapse across runs, so the whole paragraph decides which of them must not break.
+        QStringList pieces;
+        for (const word::Run& run : paragraph.runs)
+            pieces << typed(run.text);
+        const QString text = keptBlanks(pieces.join(QString()));
+        qsizetype from = 0;
+        for (qsizetype i = 0; i < pieces.size(); ++i) {
+            const word::Run& run = paragraph.runs[size_t(i)];
+            const QString piece = markup(text.mid(from, pieces[i].size()));
+            from += pieces[i].size();
+            const QString style = css(run.fontName, run.fontSize);
+            if (piece.isEmpty() || style == mark)
+                out_ += piece;
+            else
+                out_ += QStringLiteral("<span style=\"") + style + QStringLiteral("\">") + piece +
+                        QStringLiteral("</span>");
+        }
+        out_ += QStringLiteral("</p>\n");
+    }
+
+    void cell(const QString& tag, const QString& text, int alignment, const QString& style) {
+        out_ += QLatin1Char('<') + tag + QStringLiteral(" style=\"") + blockStyle(alignment) + style +
+                QStringLiteral("\">") +
+                (text.isEmpty() ? emptyParagraph(false, alignment, style) : markup(keptBlanks(typed(text)))) +
+                QStringLiteral("</") + tag + QLatin1Char('>');
+    }
+
+    // The table's own width and each column's, which add up to it.
+    void startTable(const QList<int>& widths, const QString& attributes) {
+        int edge = 0;
+        QString columns;
+        for (const int width : widths) {
+            columns += QStringLiteral("<col width=\"%1\">").arg(pixels(edge + width) - pixels(edge));
+            edge += width;
+        }
+        out_ += QStringLiteral("<table width=\"%1\" cellspacing=\"0\" ").arg(pixels(edge)) + attributes +
+                QStringLiteral(">\n") + columns + QLatin1Char('\n');
+    }
+
+    void table(const word::Table& table) {
+        startTable(columnWidths(table), QStringLiteral("border=\"1\" cellpadding=\"3\""));
+        for (int r = 1; r <= table.rowCount(); ++r) {
+            // The built-in table style sets its first row in bold and repeats it on every page.
+            const bool heading = table.autoFormat && r == 1;
+            out_ += heading ? QStringLiteral("<thead><tr>") : QStringLiteral("<tr>");
+            for (int c = 1; c <= table.columnCount(); ++c)
+                cell(heading ? QStringLiteral("th") : QStringLiteral("td"), table.cell(r, c).text,
+                     table.cell(r, c).alignment,
+                     css(table.fontName, table.fontSize) +
+                         (heading ? QStringLiteral("; font-weight: bold") : QString()));
+            out_ += heading ? QStringLiteral("</tr></thead>\n") : QStringLiteral("</tr>\n");
+        }
+        out_ += QStringLiteral("</table>\n");
+        mark_.follow(table);
+    }
+
+    // Tab rows make a table without borders, its columns as far apart as the stops, the last one as wide as
+    // what is left of the line.
+    void tabTable(const std::vector<Document::Block>& blocks, size_t first, size_t end) {
+        QList<int> widths;
+        int left = 0;
+        for (const int stop : blocks[first].paragraph.tabStops) {
+            widths << stop - left;
+            left = stop;
+        }
+        widths << std::max(TextWidth - left, 1440);
+        startTable(widths,
+                   blocks[first].paragraph.pageBreakBefore
+                       ? QStringLiteral("border=\"0\" cellpadding=\"0\" style=\"page-break-before: always\"")
+                       : QStringLiteral("border=\"0\" cellpadding=\"0\""));
+        for (size_t i = first; i < end; ++i) {
+            const word::Paragraph& row = blocks[i].paragraph;
+            out_ += QStringLiteral("<tr>");
+            for (const QString& text : row.text().split(QLatin1Char('\t')))
+                cell(QStringLiteral("td"), text, word::AlignLeft,
+                     css(row.runs.front().fontName, row.runs.front().fontSize));
+            out_ += QStringLiteral("</tr>\n");
+            mark_.follow(row);
+        }
+        out_ += QStringLiteral("</table>\n");
+    }
+
+    const Document& document_;
+    QString out_;
+    Mark mark_;
+};
+
 } // namespace
 
 QByteArray rtf(const Document& document) {
@@ -724,6 +925,30 @@ QByteArray odt(const Document& document) {
     zip.add(QStringLiteral("styles.xml"), stylesXml);
     zip.add(QStringLiteral("META-INF/manifest.xml"), manifestXml);
     return zip.finish();
+}
+
+QByteArray html(const Document& document) {
+    return HtmlWriter(document).write();
+}
+
+QByteArray plainText(const Document& document) {
+    // A line break or tab inside a cell would split its row.
+    static const QRegularExpression cellBreak(QStringLiteral("\\r\\n|[\\r\\n\\t\\x{2028}\\x{2029}]"));
+    QStringList lines;
+    for (const Document::Block& block : document.blocks()) {
+        if (!block.isTable) {
+            lines << writable(block.paragraph.text());
+            continue;
+        }
+        for (int r = 1; r <= block.table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 1; c <= block.table->columnCount(); ++c)
+                cells << writable(
+                    QString(block.table->cell(r, c).text).replace(cellBreak, QStringLiteral(" ")));
+            lines << cells.join(QLatin1Char('\t'));
+        }
+    }
+    return lines.join(QLatin1Char('\n')).toUtf8();
 }
 
 QString writable(const QString& text) {

@@ -343,23 +343,6 @@ Qt::Alignment qtAlignment(int alignment) {
     }
 }
 
-// Text for an HTML file, which word processors read collapsing blanks and tabs as browsers do: a blank stays
-// ordinary only after a non-blank and before more of the line; every other blank, and a tab as four, goes out
-// non-breaking. What no file can hold is replaced.
-QString htmlText(const QString& text) {
-    const QString typed = docwriters::writable(text).replace(QLatin1Char('\t'), QStringLiteral("    "));
-    QString result = typed;
-    for (qsizetype i = 0; i < typed.size(); ++i) {
-        if (typed[i] != QLatin1Char(' '))
-            continue;
-        const bool afterText = i > 0 && typed[i - 1] != QLatin1Char(' ') && typed[i - 1] != QLatin1Char('\n');
-        const bool beforeText = i + 1 < typed.size() && typed[i + 1] != QLatin1Char('\n');
-        if (!afterText || !beforeText)
-            result[i] = QChar::Nbsp;
-    }
-    return result;
-}
-
 QTextCharFormat charFormat(const QString& fontName, double size, bool bold = false) {
     QTextCharFormat format;
     format.setFontFamilies(shownFont(fontName).families());
@@ -369,67 +352,17 @@ QTextCharFormat charFormat(const QString& fontName, double size, bool bold = fal
     return format;
 }
 
-bool isTabRow(const Document::Block& block) {
-    return !block.isTable && !block.paragraph.tabStops.isEmpty();
-}
-
-// The rows of a tab table as a table without borders: its columns as far apart as the stops, the last one as
-// wide as its widest cell.
-void insertTabTable(QTextCursor& cursor, const std::vector<Document::Block>& blocks, size_t first, size_t end,
-                    double pixelsPerTwip) {
-    std::vector<QStringList> rows;
-    double last = 0;
-    for (size_t i = first; i < end; ++i) {
-        const Paragraph& paragraph = blocks[i].paragraph;
-        rows.push_back(paragraph.text().split(QLatin1Char('\t')));
-        const QFontMetricsF metrics(
-            charFormat(paragraph.runs.front().fontName, paragraph.runs.front().fontSize).font());
-        last = std::max(last, metrics.horizontalAdvance(rows.back().back()));
-    }
-    QList<QTextLength> widths;
-    int left = 0;
-    for (const int stop : blocks[first].paragraph.tabStops) {
-        widths << QTextLength(QTextLength::FixedLength, qRound((stop - left) * pixelsPerTwip));
-        left = stop;
-    }
-    widths << QTextLength(QTextLength::FixedLength, std::ceil(last * 1.1));
-    QTextTableFormat format;
-    format.setBorder(0);
-    format.setCellSpacing(0);
-    format.setCellPadding(0);
-    format.setColumnWidthConstraints(widths);
-    QTextTable* table = cursor.insertTable(int(rows.size()), int(widths.size()), format);
-    for (size_t row = 0; row < rows.size(); ++row) {
-        const Run& run = blocks[first + row].paragraph.runs.front();
-        for (int column = 0; column < rows[row].size() && column < table->columns(); ++column)
-            table->cellAt(int(row), column)
-                .firstCursorPosition()
-                .insertText(htmlText(rows[row][column]), charFormat(run.fontName, run.fontSize));
-    }
-    cursor.movePosition(QTextCursor::End);
-}
 } // namespace
 
-std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) const {
+std::unique_ptr<QTextDocument> Document::toTextDocument() const {
     // A text document lays out in pixels of the screen's resolution, as it turns its fonts' points to pixels.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double pixelsPerTwip = (screen ? qRound(screen->logicalDotsPerInchY()) : 96) / 1440.0;
-    const bool html = tabTables == TabTables::Tables;
     auto document = std::make_unique<QTextDocument>();
-    auto shown = [html](const QString& text) { return html ? htmlText(text) : text; };
     QTextCursor cursor(document.get());
     bool first = true;
     for (size_t i = 0; i < blocks_.size(); ++i) {
         const Block& block = blocks_[i];
-        if (tabTables == TabTables::Tables && isTabRow(block)) {
-            size_t end = i;
-            while (end < blocks_.size() && isTabRow(blocks_[end]))
-                ++end;
-            insertTabTable(cursor, blocks_, i, end, pixelsPerTwip);
-            first = true;
-            i = end - 1;
-            continue;
-        }
         if (block.isTable) {
             const Table& table = *block.table;
             QTextTableFormat format;
@@ -450,7 +383,7 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
                     // The built-in table style sets its first row in bold. The lines of a cell stay one
                     // paragraph, as in the saved documents.
                     const QString text =
-                        shown(table.cell(r, c).text).replace(QLatin1Char('\n'), QChar::LineSeparator);
+                        QString(table.cell(r, c).text).replace(QLatin1Char('\n'), QChar::LineSeparator);
                     cellCursor.insertText(
                         text, charFormat(table.fontName, table.fontSize, table.autoFormat && r == 1));
                 }
@@ -475,7 +408,7 @@ std::unique_ptr<QTextDocument> Document::toTextDocument(TabTables tabTables) con
             cursor.insertBlock(format);
         first = false;
         for (const Run& run : paragraph.runs)
-            cursor.insertText(shown(run.text), charFormat(run.fontName, run.fontSize));
+            cursor.insertText(run.text, charFormat(run.fontName, run.fontSize));
     }
     return document;
 }
@@ -566,9 +499,9 @@ bool Document::saveAs(const QString& path, QString* error) const {
         writer.setTitle(QFileInfo(path).completeBaseName());
         toTextDocument()->print(&writer);
     } else if (suffix == QLatin1String("txt")) {
-        bytes = plainText().toUtf8();
+        bytes = docwriters::plainText(*this);
     } else {
-        bytes = toTextDocument(TabTables::Tables)->toHtml().toUtf8();
+        bytes = docwriters::html(*this);
     }
     QSaveFile file(path);
     errno = 0;

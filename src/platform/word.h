@@ -134,14 +134,13 @@ public:
     QStringList paragraphTexts() const;
     int pageBreaks() const;
     QString plainText() const;
-    // What the document is about, as its window names it: the title it was given, else the first line after
-    // the two head lines that the program's printouts start with (20 and 16 pt), else its first line.
+    // What the document is about, as its window and its web page name it: the title it was given, else the
+    // first line after the two head lines that the program's printouts start with (20 and 16 pt), else its
+    // first line.
     QString title() const;
     void setTitle(const QString& title);
-    // Tab tables keep their tab stops, or become tables without borders for formats that know no tab stops:
-    // HTML, whose blanks and tabs are then also kept as word processors read them.
-    enum class TabTables { Stops, Tables };
-    std::unique_ptr<QTextDocument> toTextDocument(TabTables tabTables = TabTables::Stops) const;
+    // The document as the window shows it and as it is printed, tab tables at their stops.
+    std::unique_ptr<QTextDocument> toTextDocument() const;
     // Bumped at every change, so a window knows when to render again.
     quint64 revision() const { return revision_; }
 

@@ -7,6 +7,7 @@
 #include "reference/topics/pagina.h"
 #include "reference/topics/paginaargomento.h"
 #include "shell/modzelvo.h"
+#include "support/readback.h"
 #include "support/testsupport.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -413,14 +414,13 @@ private slots:
         const auto printout = ModZelvo::documentoword->toTextDocument();
         printout->setTextWidth(700);
         QCOMPARE(misaligned(printout.get()), QString());
-        // Saved as a web page, each of them is a table whose columns fit the text width, 9638 twips.
-        const auto web = ModZelvo::documentoword->toTextDocument(word::Document::TabTables::Tables);
-        for (QTextFrame* frame : web->rootFrame()->childFrames()) {
-            qreal width = 0;
-            for (const QTextLength& column : frame->frameFormat().toTableFormat().columnWidthConstraints())
-                width += column.rawValue();
-            QVERIFY2(width <= 9638 * 96 / 1440.0, qPrintable(QString::number(width)));
-        }
+        // Saved as a web page, each row is a row of a table whose columns fit the text width, 9638 twips, in
+        // whole pixels of 15 twips.
+        const readback::Reading web = readback::readHtml(docwriters::html(*ModZelvo::documentoword));
+        QCOMPARE(web.lines.filter(QRegularExpression(QStringLiteral("^td"))).size(),
+                 shown.count(QLatin1Char('\t')) +
+                     shown.split(QLatin1Char('\n')).filter(QStringLiteral("\t")).size());
+        QVERIFY2(web.tableWidth <= 9638 + 8, qPrintable(QString::number(web.tableWidth)));
         const QStringList rtf =
             QString::fromLatin1(docwriters::rtf(*ModZelvo::documentoword)).split(QLatin1Char('\n'));
         QCOMPARE(rtf.filter(QRegularExpression(QStringLiteral("^\\\\pard.*\\\\tx\\d"))).size(),
