@@ -146,6 +146,8 @@ QComboBox* editableList(QWidget* parent, const QString& name, int left, int top,
     // A parent's style would otherwise give the typing box the default font.
     box->lineEdit()->setFont(box->font());
     box->setFocusPolicy(Qt::StrongFocus);
+    // The list would choose the item that reads as the typed text when editing ends (the focus leaving it).
+    QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
     new ChoiceGuard(box);
     return box;
 }

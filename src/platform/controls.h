@@ -44,8 +44,9 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, in
 // paragraph and wraps them at its own width; empty lines still divide the paragraphs.
 QPlainTextEdit* note(QWidget* parent, const QString& name, int left, int top, int width, int height,
                      const QString& text);
-// An editable list: typing never adds an item nor completes the text. Only choosing an item is a choice:
-// Return and Enter choose nothing, and the wheel turns the list only while it has the focus.
+// An editable list: typing never adds an item nor completes the text. Only choosing an item is a choice: a
+// typed text stays no choice when the focus leaves the list, even when it reads as an item; Return and Enter
+// choose nothing, and the wheel turns the list only while it has the focus.
 QComboBox* editableList(QWidget* parent, const QString& name, int left, int top, int width, int height);
 // A typed text leaves the list without a chosen item; the text and the cursor stay as typed.
 void leaveUnchosen(QComboBox* box);
