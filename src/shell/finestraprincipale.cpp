@@ -26,7 +26,7 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup)
     for (const View& view : setup.views)
         views->addAction(QLatin1Char('&') + view.caption, this, [name = view.name] { openers::apri(name); });
     QMenu* help = barramenu->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("&Sommario della guida"), this,
+    help->addAction(QStringLiteral("S&ommario della guida"), this,
                     [] { openers::apri(QStringLiteral("sommario")); });
     help->addAction(QStringLiteral("&Guida alla finestra"), this,
                     [guide = setup.guide] { openers::apri(guide); });
