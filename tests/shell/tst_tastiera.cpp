@@ -208,9 +208,14 @@ private slots:
     void multiLineBoxes_tabMovesOn() {
         testsupport::MessageBoxes boxes;
         for (const QString& name : forms::registeredNames()) {
-            QWidget* window = forms::load(name);
-            for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
-                QVERIFY2(box->tabChangesFocus(), qPrintable(name + QLatin1Char('.') + box->objectName()));
+            for (QPlainTextEdit* box : forms::load(name)->findChildren<QPlainTextEdit*>()) {
+                QApplication::setActiveWindow(forms::show(name));
+                box->setFocus();
+                QVERIFY(box->hasFocus());
+                QTest::keyClick(box, Qt::Key_Tab);
+                QVERIFY2(box->window()->isAncestorOf(QApplication::focusWidget()) && !box->hasFocus(),
+                         qPrintable(name + QLatin1Char('.') + box->objectName()));
+            }
             testsupport::unloadAll();
         }
     }
