@@ -322,12 +322,19 @@ void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows) {
         row->installEventFilter(filter);
 }
 
-void classicKeyboard() {
+void returnPressesButtons() {
     static bool installed = false;
     if (installed)
         return;
     installed = true;
     qApp->installEventFilter(new ReturnPressesButtons(qApp));
+}
+
+void keyboardFollowsFrontWindow() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
     qApp->installEventFilter(new KeyboardReturns(qApp));
 }
 

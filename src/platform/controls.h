@@ -65,9 +65,12 @@ QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int t
 // The wheel turned over any of the rows scrolls the table as it does over its bar.
 void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows);
 
-// The keyboard as classic windows have it, on every desktop, installed once for the application: Return and
-// keypad Enter press the focused push or tool button in every window, as Space does (dialogs keep their own
-// handling of both keys); when the active window closes, the window active before it takes the keyboard back.
-void classicKeyboard();
+// Return and keypad Enter press the focused push or tool button in every window, as Space does; installed
+// once for the application. Dialogs keep their own handling of both keys.
+void returnPressesButtons();
+// The keyboard follows the windows as a window manager would hand it on, also on an X server without one;
+// installed once for the application: when the active window closes, the window active before it takes the
+// keyboard back.
+void keyboardFollowsFrontWindow();
 
 } // namespace controls
