@@ -245,9 +245,10 @@ private:
     QScrollBar* bar_;
 };
 
-// Return and keypad Enter on a focused push or tool button outside dialogs press it, after it shows itself
-// pressed, as an access key does. Dialogs and message boxes handle both keys themselves (their buttons are
-// default buttons); the keys typed into any other control go on to it untouched.
+// Return and keypad Enter on a focused push or tool button press it, after it shows itself pressed, as an
+// access key does. The push buttons of dialogs and message boxes are left to the dialog, which gives both
+// keys to its default button; a tool button knows neither key, so without this a dialog would take Return on
+// it as confirming the dialog. The keys typed into any other control go on to it untouched.
 class ReturnPressesButtons : public QObject {
 public:
     using QObject::QObject;
@@ -261,8 +262,10 @@ protected:
             (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) ||
-            !button->hasFocus() || qobject_cast<QDialog*>(button->window()))
+        const bool pressed =
+            qobject_cast<QToolButton*>(button) ||
+            (qobject_cast<QPushButton*>(button) && !qobject_cast<QDialog*>(button->window()));
+        if (!pressed || !button->hasFocus())
             return false;
         if (!key->isAutoRepeat())
             button->animateClick();

@@ -66,7 +66,8 @@ QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int t
 void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows);
 
 // Return and keypad Enter press the focused push or tool button in every window, as Space does; installed
-// once for the application. Dialogs keep their own handling of both keys.
+// once for the application. A dialog's push buttons keep the dialog's own handling of both keys (its default
+// button).
 void returnPressesButtons();
 // The keyboard follows the windows as a window manager would hand it on, also on an X server without one;
 // installed once for the application: when the active window closes, the window active before it takes the

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +16,9 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 
 namespace {
@@ -190,6 +194,25 @@ private slots:
         QTRY_COMPARE(clicks.count(), 1);
         // A window that closes hands the keyboard back to the one active before it.
         QTRY_COMPARE(QApplication::activeWindow(), shown->isVisible() ? shown : before);
+    }
+
+    // A tool button knows no Return of its own: the dialog must not take the key as confirming it.
+    void returnInADialog_pressesTheFocusedToolButton() {
+        QTemporaryDir folder;
+        QFileDialog dialog(nullptr, QStringLiteral("Salva con nome"), folder.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectFile(QStringLiteral("documento.odt"));
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* newFolder = testsupport::child<QToolButton>(&dialog, QStringLiteral("newFolderButton"));
+        QVERIFY(newFolder);
+        newFolder->setFocus();
+        QTest::keyClick(newFolder, Qt::Key_Return);
+        QTRY_COMPARE(QDir(folder.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        QCOMPARE(finished.count(), 0);
     }
 
     void splash_onlyATypedCharacterReturnOrEscapeCloses() {
