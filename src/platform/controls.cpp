@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QStyleOptionSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace controls {
 
@@ -273,13 +275,24 @@ protected:
     }
 };
 
-// On an X server with no window manager nobody hands the keyboard on when the active window closes (a message
-// box, a dialog, a window that hides itself): it goes to the screen and the program no longer hears a key.
-// The program's window shown or activated last before it takes the keyboard back, as a window manager would
-// give it.
-class KeyboardReturns : public QObject {
+// On an X server with no window manager nobody hands the keyboard on: it goes to the window that the server
+// was last asked to activate. Qt asks for a window that is not mapped yet (one just shown) only once the
+// server has mapped it, so when one click shows two windows the first one shown may take the keyboard after
+// the second, which the program brought to the front later. An activation that answers such an overtaken
+// request gives the keyboard back to the front window. When the active window closes (a message box, a
+// dialog, a window that hides itself) the keyboard would go to the screen and the program would no longer
+// hear a key: the program's window shown or activated last before it takes the keyboard back, unless the
+// program is bringing another one to the front.
+class KeyboardKeeper : public QObject {
 public:
     using QObject::QObject;
+
+    void broughtToFront(QWidget* window) {
+        // A window that is active already is not activated again: no answer will come.
+        if (window != QApplication::activeWindow())
+            asked_.append({window, QDeadlineTimer(AnswerTime)});
+        front_ = window;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -290,19 +303,57 @@ protected:
         if (!window || !window->isWindow() ||
             (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog))
             return false;
+        if (answered(window, type) && front_ && front_ != window && front_->isVisible()) {
+            front_->activateWindow();
+            return false;
+        }
         recent_.removeAll(window);
         recent_.removeAll(nullptr);
         if (type != QEvent::Hide)
             recent_.append(window);
         else
-            QTimer::singleShot(0, this, &KeyboardReturns::handBack);
+            QTimer::singleShot(0, this, &KeyboardKeeper::handBack);
         return false;
     }
 
 private:
+    // A request that the window system has not answered in this time never will be (a window manager may
+    // refuse it): the user's own later choice of that window must stand.
+    static constexpr int AnswerTime = 2000;
+
+    struct Request {
+        QPointer<QWidget> window;
+        QDeadlineTimer expiry;
+    };
+
+    // Whether the event answers the program's request to activate the window: an activation does, and a
+    // window that hides will not be activated any more.
+    bool answered(QWidget* window, QEvent::Type type) {
+        bool asked = false;
+        for (auto it = asked_.begin(); it != asked_.end();) {
+            if (it->window == window && type != QEvent::Show) {
+                asked = type == QEvent::WindowActivate;
+                it = asked_.erase(it);
+            } else if (!it->window || it->expiry.hasExpired()) {
+                it = asked_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        return asked;
+    }
+
+    bool awaited(const QWidget* window) const {
+        return std::any_of(asked_.cbegin(), asked_.cend(), [window](const Request& request) {
+            return request.window == window && !request.expiry.hasExpired();
+        });
+    }
+
     void handBack() {
         const QWidget* active = QApplication::activeWindow();
-        if (active && active->isVisible())
+        // A window closing as it brings another to the front (a page going back to the composer) leaves the
+        // keyboard to that one, whose activation is on its way.
+        if ((active && active->isVisible()) || (front_ && awaited(front_)))
             return;
         for (auto it = recent_.crbegin(); it != recent_.crend(); ++it)
             if (*it && (*it)->isVisible()) {
@@ -312,7 +363,14 @@ private:
     }
 
     QList<QPointer<QWidget>> recent_;
+    QList<Request> asked_;
+    QPointer<QWidget> front_;
 };
+
+QPointer<KeyboardKeeper>& keeper() {
+    static QPointer<KeyboardKeeper> instance;
+    return instance;
+}
 } // namespace
 
 QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int top, int width, int height) {
@@ -334,11 +392,17 @@ void returnPressesButtons() {
 }
 
 void keyboardFollowsFrontWindow() {
-    static bool installed = false;
-    if (installed)
+    if (keeper())
         return;
-    installed = true;
-    qApp->installEventFilter(new KeyboardReturns(qApp));
+    keeper() = new KeyboardKeeper(qApp);
+    qApp->installEventFilter(keeper());
+}
+
+void bringToFront(QWidget* window) {
+    if (keeper())
+        keeper()->broughtToFront(window);
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace controls

@@ -70,8 +70,11 @@ void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows);
 // button).
 void returnPressesButtons();
 // The keyboard follows the windows as a window manager would hand it on, also on an X server without one;
-// installed once for the application: when the active window closes, the window active before it takes the
-// keyboard back.
+// installed once for the application. The window that the program brought to the front last keeps it,
+// whatever order the activations of the windows brought up before it arrive in; when the active window
+// closes, the window active before it takes the keyboard back.
 void keyboardFollowsFrontWindow();
+// Raises a window and gives it the keyboard, as the window brought to the front last.
+void bringToFront(QWidget* window);
 
 } // namespace controls

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -65,6 +67,33 @@ QStringList shared(const QMultiMap<QString, QString>& keys, const QString& where
     return clashes;
 }
 } // namespace
+
+// Holds back a window's first activation and has the window system repeat it when told, later than it came:
+// an X server with no window manager activates a window that was just shown only once it has mapped it.
+class LateActivation : public QObject {
+public:
+    explicit LateActivation(const QString& window) : name_(window) { qApp->installEventFilter(this); }
+    bool deliver() {
+        if (!held_)
+            return false;
+        held_->activateWindow();
+        return QTest::qWaitFor([this] { return delivered_; });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::WindowActivate || watched->objectName() != name_)
+            return false;
+        delivered_ = held_;
+        held_ = qobject_cast<QWidget*>(watched);
+        return !delivered_;
+    }
+
+private:
+    QString name_;
+    QPointer<QWidget> held_;
+    bool delivered_ = false;
+};
 
 class tst_tastiera : public QObject {
     Q_OBJECT
@@ -213,6 +242,19 @@ private slots:
         QTest::keyClick(newFolder, Qt::Key_Return);
         QTRY_COMPARE(QDir(folder.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
         QCOMPARE(finished.count(), 0);
+    }
+
+    // The zone diet's "&Menu" opens the body-fat window and then brings the composer to the front.
+    void keyboard_staysWithTheWindowBroughtToTheFrontLast() {
+        QWidget* zone = forms::show(QStringLiteral("azona"));
+        QApplication::setActiveWindow(zone);
+        QVERIFY(QTest::qWaitForWindowActive(zone));
+        LateActivation late(QStringLiteral("grasso"));
+        QTest::mouseClick(testsupport::child<QPushButton>(zone, QStringLiteral("cmdmenu")), Qt::LeftButton);
+        QWidget* composer = forms::find(QStringLiteral("menu"));
+        QTRY_VERIFY(composer && QApplication::activeWindow() == composer);
+        QVERIFY2(late.deliver(), "the body-fat window's activation did not come");
+        QTRY_COMPARE(QApplication::activeWindow(), composer);
     }
 
     void splash_onlyATypedCharacterReturnOrEscapeCloses() {
