@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
     QApplication::setQuitOnLastWindowClosed(false);
     dialogs::loadItalianTexts();
-    controls::classicKeyboard();
+    controls::returnPressesButtons();
+    controls::keyboardFollowsFrontWindow();
     registerAllForms();
     forms::setQuitWhenNoWindowVisible(true);
     forms::show(QString::fromLatin1(frmSplash::Name));

@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include <QStyleOptionSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace controls {
 
@@ -147,6 +149,8 @@ QComboBox* editableList(QWidget* parent, const QString& name, int left, int top,
     // A parent's style would otherwise give the typing box the default font.
     box->lineEdit()->setFont(box->font());
     box->setFocusPolicy(Qt::StrongFocus);
+    // The list would choose the item that reads as the typed text when editing ends (the focus leaving it).
+    QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
     new ChoiceGuard(box);
     return box;
 }
@@ -253,9 +257,10 @@ private:
     QScrollBar* bar_;
 };
 
-// Return and keypad Enter on a focused push or tool button outside dialogs press it, after it shows itself
-// pressed, as an access key does. Dialogs and message boxes handle both keys themselves (their buttons are
-// default buttons); the keys typed into any other control go on to it untouched.
+// Return and keypad Enter on a focused push or tool button press it, after it shows itself pressed, as an
+// access key does. The push buttons of dialogs and message boxes are left to the dialog, which gives both
+// keys to its default button; a tool button knows neither key, so without this a dialog would take Return on
+// it as confirming the dialog. The keys typed into any other control go on to it untouched.
 class ReturnPressesButtons : public QObject {
 public:
     using QObject::QObject;
@@ -269,8 +274,10 @@ protected:
             (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) ||
-            !button->hasFocus() || qobject_cast<QDialog*>(button->window()))
+        const bool pressed =
+            qobject_cast<QToolButton*>(button) ||
+            (qobject_cast<QPushButton*>(button) && !qobject_cast<QDialog*>(button->window()));
+        if (!pressed || !button->hasFocus())
             return false;
         if (!key->isAutoRepeat())
             button->animateClick();
@@ -278,13 +285,24 @@ protected:
     }
 };
 
-// On an X server with no window manager nobody hands the keyboard on when the active window closes (a message
-// box, a dialog, a window that hides itself): it goes to the screen and the program no longer hears a key.
-// The program's window shown or activated last before it takes the keyboard back, as a window manager would
-// give it.
-class KeyboardReturns : public QObject {
+// On an X server with no window manager nobody hands the keyboard on: it goes to the window that the server
+// was last asked to activate. Qt asks for a window that is not mapped yet (one just shown) only once the
+// server has mapped it, so when one click shows two windows the first one shown may take the keyboard after
+// the second, which the program brought to the front later. An activation that answers such an overtaken
+// request gives the keyboard back to the front window. When the active window closes (a message box, a
+// dialog, a window that hides itself) the keyboard would go to the screen and the program would no longer
+// hear a key: the program's window shown or activated last before it takes the keyboard back, unless the
+// program is bringing another one to the front.
+class KeyboardKeeper : public QObject {
 public:
     using QObject::QObject;
+
+    void broughtToFront(QWidget* window) {
+        // A window that is active already is not activated again: no answer will come.
+        if (window != QApplication::activeWindow())
+            asked_.append({window, QDeadlineTimer(AnswerTime)});
+        front_ = window;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -295,19 +313,57 @@ protected:
         if (!window || !window->isWindow() ||
             (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog))
             return false;
+        if (answered(window, type) && front_ && front_ != window && front_->isVisible()) {
+            front_->activateWindow();
+            return false;
+        }
         recent_.removeAll(window);
         recent_.removeAll(nullptr);
         if (type != QEvent::Hide)
             recent_.append(window);
         else
-            QTimer::singleShot(0, this, &KeyboardReturns::handBack);
+            QTimer::singleShot(0, this, &KeyboardKeeper::handBack);
         return false;
     }
 
 private:
+    // A request that the window system has not answered in this time never will be (a window manager may
+    // refuse it): the user's own later choice of that window must stand.
+    static constexpr int AnswerTime = 2000;
+
+    struct Request {
+        QPointer<QWidget> window;
+        QDeadlineTimer expiry;
+    };
+
+    // Whether the event answers the program's request to activate the window: an activation does, and a
+    // window that hides will not be activated any more.
+    bool answered(QWidget* window, QEvent::Type type) {
+        bool asked = false;
+        for (auto it = asked_.begin(); it != asked_.end();) {
+            if (it->window == window && type != QEvent::Show) {
+                asked = type == QEvent::WindowActivate;
+                it = asked_.erase(it);
+            } else if (!it->window || it->expiry.hasExpired()) {
+                it = asked_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        return asked;
+    }
+
+    bool awaited(const QWidget* window) const {
+        return std::any_of(asked_.cbegin(), asked_.cend(), [window](const Request& request) {
+            return request.window == window && !request.expiry.hasExpired();
+        });
+    }
+
     void handBack() {
         const QWidget* active = QApplication::activeWindow();
-        if (active && active->isVisible())
+        // A window closing as it brings another to the front (a page going back to the composer) leaves the
+        // keyboard to that one, whose activation is on its way.
+        if ((active && active->isVisible()) || (front_ && awaited(front_)))
             return;
         for (auto it = recent_.crbegin(); it != recent_.crend(); ++it)
             if (*it && (*it)->isVisible()) {
@@ -317,7 +373,14 @@ private:
     }
 
     QList<QPointer<QWidget>> recent_;
+    QList<Request> asked_;
+    QPointer<QWidget> front_;
 };
+
+QPointer<KeyboardKeeper>& keeper() {
+    static QPointer<KeyboardKeeper> instance;
+    return instance;
+}
 } // namespace
 
 QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int top, int width, int height) {
@@ -330,13 +393,26 @@ void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows) {
         row->installEventFilter(filter);
 }
 
-void classicKeyboard() {
+void returnPressesButtons() {
     static bool installed = false;
     if (installed)
         return;
     installed = true;
     qApp->installEventFilter(new ReturnPressesButtons(qApp));
-    qApp->installEventFilter(new KeyboardReturns(qApp));
+}
+
+void keyboardFollowsFrontWindow() {
+    if (keeper())
+        return;
+    keeper() = new KeyboardKeeper(qApp);
+    qApp->installEventFilter(keeper());
+}
+
+void bringToFront(QWidget* window) {
+    if (keeper())
+        keeper()->broughtToFront(window);
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace controls

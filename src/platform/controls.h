@@ -44,8 +44,9 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, int left, int top, in
 // paragraph and wraps them at its own width; empty lines still divide the paragraphs.
 QPlainTextEdit* note(QWidget* parent, const QString& name, int left, int top, int width, int height,
                      const QString& text);
-// An editable list: typing never adds an item nor completes the text. Only choosing an item is a choice:
-// Return and Enter choose nothing, and the wheel turns the list only while it has the focus.
+// An editable list: typing never adds an item nor completes the text. Only choosing an item is a choice: a
+// typed text stays no choice when the focus leaves the list, even when it reads as an item; Return and Enter
+// choose nothing, and the wheel turns the list only while it has the focus.
 QComboBox* editableList(QWidget* parent, const QString& name, int left, int top, int width, int height);
 // A typed text leaves the list without a chosen item; the text and the cursor stay as typed.
 void leaveUnchosen(QComboBox* box);
@@ -68,9 +69,16 @@ QScrollBar* tableScrollBar(QWidget* parent, const QString& name, int left, int t
 // The wheel turned over any of the rows scrolls the table as it does over its bar.
 void scrollWithWheel(QScrollBar* bar, const QList<QWidget*>& rows);
 
-// The keyboard as classic windows have it, on every desktop, installed once for the application: Return and
-// keypad Enter press the focused push or tool button in every window, as Space does (dialogs keep their own
-// handling of both keys); when the active window closes, the window active before it takes the keyboard back.
-void classicKeyboard();
+// Return and keypad Enter press the focused push or tool button in every window, as Space does; installed
+// once for the application. A dialog's push buttons keep the dialog's own handling of both keys (its default
+// button).
+void returnPressesButtons();
+// The keyboard follows the windows as a window manager would hand it on, also on an X server without one;
+// installed once for the application. The window that the program brought to the front last keeps it,
+// whatever order the activations of the windows brought up before it arrive in; when the active window
+// closes, the window active before it takes the keyboard back.
+void keyboardFollowsFrontWindow();
+// Raises a window and gives it the keyboard, as the window brought to the front last.
+void bringToFront(QWidget* window);
 
 } // namespace controls

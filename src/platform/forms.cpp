@@ -1,5 +1,7 @@
 #include "forms.h"
 
+#include "controls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHash>
@@ -108,8 +110,7 @@ Form* show(const QString& name) {
         form->showNormal();
     else
         form->show();
-    form->raise();
-    form->activateWindow();
+    controls::bringToFront(form);
     return form;
 }
 

@@ -36,7 +36,7 @@ FinestraPrincipale::FinestraPrincipale(const Setup& setup) : HelpBarWindow(setup
             visualizza->addAction(QLatin1Char('&') + QLatin1String(view.caption), this,
                                   [name = QString::fromLatin1(view.name)] { openers::apri(name); });
     QMenu* help = barramenu->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("&Sommario della guida"), this,
+    help->addAction(QStringLiteral("S&ommario della guida"), this,
                     [] { openers::apri(QStringLiteral("sommario")); });
     help->addAction(QStringLiteral("&Guida alla finestra"), this,
                     [guide = setup.guide] { openers::apri(guide); });

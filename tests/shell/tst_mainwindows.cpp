@@ -179,7 +179,7 @@ private slots:
                                                  {"Supporto", "supportoclienti"},
                                                  {"Informazioni", "informa"}})
                 add(true, action, target);
-            for (const auto& [action, target] : {std::pair{"&Sommario della guida", "sommario"},
+            for (const auto& [action, target] : {std::pair{"S&ommario della guida", "sommario"},
                                                  {"&Guida alla finestra", guide},
                                                  {"&Suggerimenti...", "frmTip"},
                                                  {"Supporto &clienti", "supportoclienti"},

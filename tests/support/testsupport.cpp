@@ -50,7 +50,8 @@ void initialise() {
         return;
     done = true;
     registerAllForms();
-    controls::classicKeyboard();
+    controls::returnPressesButtons();
+    controls::keyboardFollowsFrontWindow();
     ModZelvo::inizializza();
     word::Application::setShowWindows(false);
 }

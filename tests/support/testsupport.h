@@ -34,8 +34,8 @@ private:
 // are; fails the running test otherwise.
 QString helpBox(MessageBoxes& boxes, QAbstractButton* button);
 
-// Registers every window, makes Return press a focused button as the program does, and keeps printout
-// windows from opening; call once per test program.
+// Registers every window, installs the program's keyboard filters (Return presses a focused button, the
+// keyboard follows the front window) and keeps printout windows from opening; call once per test program.
 void initialise();
 // Unloads every window and lets pending deletions run, so each test starts from nothing.
 void unloadAll();
