@@ -6,15 +6,18 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 
 namespace {
@@ -194,6 +197,25 @@ private slots:
         QTRY_COMPARE(clicks.count(), 1);
         // A window that closes hands the keyboard back to the one active before it.
         QTRY_COMPARE(QApplication::activeWindow(), shown->isVisible() ? shown : before);
+    }
+
+    // In a dialog Return on a tool button ("Crea nuova cartella", "...") presses it: the dialog's default
+    // button must not take the key and close the dialog.
+    void returnOnAToolButtonInADialog_pressesItAndKeepsTheDialog() {
+        QDialog dialog;
+        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        auto* tool = new QToolButton(&dialog);
+        tool->move(0, 40);
+        QSignalSpy clicks(tool, &QAbstractButton::clicked);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        tool->setFocus();
+        QTest::keyClick(tool, Qt::Key_Return);
+        QTRY_COMPARE(clicks.count(), 1);
+        QVERIFY2(dialog.isVisible() && dialog.result() != QDialog::Accepted, "Return confirmed the dialog");
     }
 
     // The zone diet's "&Menu" opens the body-fat window, then brings the composer to the front; with no
